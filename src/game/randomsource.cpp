@@ -1,0 +1,35 @@
+#include "randomsource.h"
+
+#include <bit>
+#include <chrono>
+#include <ctime>
+
+namespace quimbelo {
+
+void RandomSource::reseed(double seconds)
+{
+    // Every bit of the time counts, the fraction's included, so that rounds started
+    // within the same second draw differently.
+    const auto bits = std::bit_cast<std::uint64_t>(seconds);
+    std::seed_seq seed { static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32) };
+    m_engine.seed(seed);
+}
+
+float RandomSource::next()
+{
+    // 24 random bits fill a float's mantissa exactly: the result is never 1.
+    return static_cast<float>(m_engine() >> 8) * 0x1.0p-24f;
+}
+
+double secondsSinceMidnight()
+{
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t seconds = system_clock::to_time_t(now);
+    std::tm local {};
+    localtime_r(&seconds, &local);
+    const double fraction = duration<double>(now - system_clock::from_time_t(seconds)).count();
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+}
+
+} // namespace quimbelo

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quimbelo {
+
+// Why a word list could not give a word. The game cannot go on without one.
+class WordListError : public std::runtime_error
+{
+public:
+    enum class Reason {
+        Missing, // no such file
+        NotAFile, // a folder or something else stands where the file should be
+        Unreadable, // the file exists but cannot be opened or read
+        TooLarge, // larger than any list of words can sensibly be
+        NotText, // holds NUL bytes: not a text file
+        ItemTooLong, // an item longer than a word or title can be
+        Empty, // no item at all
+        Shrunk, // fewer items on the second reading than on the first
+    };
+
+    WordListError(Reason reason, std::filesystem::path path);
+
+    Reason reason() const { return m_reason; }
+    const std::filesystem::path &path() const { return m_path; }
+
+    // The Spanish message for the player, in Windows-1252, with lone carriage returns
+    // between its lines like every message of the game.
+    std::string message() const;
+
+private:
+    Reason m_reason;
+    std::filesystem::path m_path;
+};
+
+// One theme's list file. Every call opens the file, reads it and closes it again, so a
+// list edited between rounds is seen at the next round.
+//
+// Lists are Windows-1252. A list saved as UTF-8 (with or without a byte-order mark) is
+// recognised and gives the same words as its Windows-1252 twin; a file is taken as UTF-8
+// only when it holds a character beyond ASCII and all of it is well-formed UTF-8, which
+// Spanish text in Windows-1252 practically never is.
+class WordList
+{
+public:
+    static constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
+    static constexpr std::size_t kMaxItemBytes = 1024;
+
+    // The list "<baseName>.TXT" in folder. Where letter case matters and no file has
+    // exactly that name, a file whose name differs only in case is taken instead
+    // ("propios.txt"); with several, the first in byte order.
+    WordList(const std::filesystem::path &folder, std::string_view baseName);
+
+    const std::filesystem::path &path() const { return m_path; }
+
+    // The number of items, reading the whole file.
+    std::uint32_t count() const;
+
+    // The k-th item (1 <= k), in Windows-1252, exactly as the file holds it.
+    std::string item(std::uint32_t k) const;
+
+private:
+    std::string load() const;
+
+    std::filesystem::path m_path;
+};
+
+} // namespace quimbelo

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "cp1252.h"
+#include "fakeform.h"
+#include "game.h"
+#include "letterkeys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <string>
+#include <string_view>
+
+// A folder of word lists for one test, and a game over a fake window that reads them.
+class GameFixture
+{
+public:
+    GameFixture()
+    {
+        form.folder = m_dir.path().toStdString();
+    }
+
+    // Writes a list file (bytes as given) into the program folder.
+    void writeList(std::string_view baseName, std::string_view bytes)
+    {
+        writeFile(std::string(baseName) + ".TXT", bytes);
+    }
+    void writeFile(const std::string &name, std::string_view bytes)
+    {
+        QFile file(m_dir.filePath(QString::fromStdString(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Loads the window with the given word as the only item of the default theme's list.
+    void loadWithWord(std::string_view word)
+    {
+        writeList("informatica", std::string(word) + "\r\n");
+        game.Form_Load();
+    }
+
+    FakeForm form;
+    quimbelo::Game game { form };
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The index of the letter key that carries a character (Windows-1252).
+inline std::int16_t keyOf(char character)
+{
+    for (int i = 0; i < quimbelo::kLetraCount; ++i) {
+        if (quimbelo::kLetraCaptions[i][0] == character) {
+            return static_cast<std::int16_t>(i);
+        }
+    }
+    qFatal("no letter key for %c", character);
+}
+
+inline void guess(quimbelo::Game &game, char character)
+{
+    game.Letra_Click(keyOf(character));
+}
+
+inline void solve(FakeForm &form, quimbelo::Game &game, const std::string &text)
+{
+    form.text1 = text;
+    game.Command1_Click();
+}
+
+inline std::string captionOf(const FakeForm &form, quimbelo::Caption label)
+{
+    return form.caption(label);
+}
+
+// The characters of the alphabet that a word does not hold, to make misses with.
+inline std::string missesFor(std::string_view word, int count)
+{
+    std::string misses;
+    for (char c : std::string_view("QWERTYUIOPASDFGHJKLZXCVBNM")) {
+        if (word.find(c) == std::string_view::npos && int(misses.size()) < count) {
+            misses += c;
+        }
+    }
+    return misses;
+}

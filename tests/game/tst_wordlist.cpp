@@ -1,0 +1,166 @@
+#include "cp1252.h"
+#include "wordlist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace quimbelo;
+using Reason = WordListError::Reason;
+
+class WordListTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    std::filesystem::path folder() const { return m_dir.path().toStdString(); }
+
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    static Reason failureOf(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const WordListError &error) {
+            return error.reason();
+        }
+        qFatal("no WordListError was raised");
+    }
+
+private slots:
+    void init()
+    {
+        QDir dir(m_dir.path());
+        for (const QString &entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+            QFileInfo info(dir.filePath(entry));
+            if (info.isDir() && !info.isSymLink()) {
+                QDir(info.filePath()).removeRecursively();
+            } else {
+                QFile::remove(info.filePath());
+            }
+        }
+    }
+
+    void countsAndReadsItemsInFileOrder()
+    {
+        write("propios.TXT", "perro\r\ngato\r\n\"uno, dos\"\r\nla casa azul\r\n");
+        const WordList list(folder(), "propios");
+        QCOMPARE(list.count(), 4u);
+        QCOMPARE(list.item(1), std::string("perro"));
+        QCOMPARE(list.item(3), std::string("uno, dos"));
+        QCOMPARE(list.item(4), std::string("la casa azul"));
+    }
+
+    void everyCallReadsTheFileAfresh()
+    {
+        write("propios.TXT", "uno\r\n");
+        const WordList list(folder(), "propios");
+        QCOMPARE(list.count(), 1u);
+        write("propios.TXT", "dos\r\ntres\r\n");
+        QCOMPARE(list.count(), 2u);
+        QCOMPARE(list.item(2), std::string("tres"));
+    }
+
+    void aListThatShrankFails()
+    {
+        write("propios.TXT", "uno\r\ndos\r\ntres\r\n");
+        const WordList list(folder(), "propios");
+        QCOMPARE(list.count(), 3u);
+        write("propios.TXT", "uno\r\n");
+        QCOMPARE(failureOf([&] { list.item(3); }), Reason::Shrunk);
+        write("propios.TXT", "");
+        QCOMPARE(failureOf([&] { list.item(1); }), Reason::Empty);
+    }
+
+    void filesThatAreNoListFail()
+    {
+        const WordList missing(folder(), "propios");
+        QCOMPARE(failureOf([&] { missing.count(); }), Reason::Missing);
+
+        QVERIFY(QDir(m_dir.path()).mkdir("peliculas.TXT"));
+        QCOMPARE(failureOf([&] { WordList(folder(), "peliculas").count(); }), Reason::NotAFile);
+
+        // A link that points at itself exists but can never be opened.
+        QVERIFY(QFile::link(m_dir.filePath("informatica.TXT"), m_dir.filePath("informatica.TXT")));
+        QCOMPARE(failureOf([&] { WordList(folder(), "informatica").count(); }), Reason::Unreadable);
+
+        write("diccionario.TXT", QByteArray("casa\r\n\0\x01\x02\xFF", 10));
+        QCOMPARE(failureOf([&] { WordList(folder(), "diccionario").count(); }), Reason::NotText);
+    }
+
+    void hugeItemsAndFilesFailQuickly()
+    {
+        write("propios.TXT", "corta\r\n" + QByteArray(10 * 1024 * 1024, 'x'));
+        const WordList list(folder(), "propios");
+        QCOMPARE(failureOf([&] { list.count(); }), Reason::ItemTooLong);
+        QCOMPARE(failureOf([&] { list.item(2); }), Reason::ItemTooLong);
+        QCOMPARE(list.item(1), std::string("corta"));
+
+        write("propios.TXT", QByteArray(WordList::kMaxItemBytes, 'x'));
+        QCOMPARE(list.count(), 1u);
+
+        write("propios.TXT", QByteArray(int(WordList::kMaxFileBytes) + 1, '\n'));
+        QCOMPARE(failureOf([&] { list.count(); }), Reason::TooLarge);
+    }
+
+    void utf8ListsGiveTheWordsOfTheirWindows1252Twin_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows-1252") << QByteArray("ni\xF1o\r\ncami\xF3n\r\n\x80uro\r\n");
+        QTest::newRow("UTF-8") << QByteArray("ni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBFni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
+    }
+    void utf8ListsGiveTheWordsOfTheirWindows1252Twin()
+    {
+        QFETCH(QByteArray, bytes);
+        write("propios.TXT", bytes);
+        const WordList list(folder(), "propios");
+        QCOMPARE(list.count(), 3u);
+        QCOMPARE(list.item(1), std::string("ni\xF1o"));
+        QCOMPARE(list.item(2), std::string("cami\xF3n"));
+        QCOMPARE(list.item(3), std::string("\x80uro"));
+    }
+
+    void aByteOrderMarkIsNoPartOfTheFirstWord()
+    {
+        write("propios.TXT", "\xEF\xBB\xBF" "casa\r\n");
+        QCOMPARE(WordList(folder(), "propios").item(1), std::string("casa"));
+    }
+
+    void windows1252TextThatCouldPassForUtf8IsOnlyTakenAsUtf8WhenAllOfItIs()
+    {
+        // "Ã±" is valid UTF-8 for "ñ"; beside "ñ" in Windows-1252 the file is not UTF-8.
+        write("propios.TXT", "\xC3\xB1\r\nni\xF1o\r\n");
+        const WordList list(folder(), "propios");
+        QCOMPARE(list.item(1), std::string("\xC3\xB1"));
+    }
+
+    void theNameIsMatchedWithoutRegardToCaseWhenNeeded()
+    {
+        write("propios.txt", "minusculas\r\n");
+        QCOMPARE(WordList(folder(), "propios").item(1), std::string("minusculas"));
+        write("propios.TXT", "exacto\r\n");
+        QCOMPARE(WordList(folder(), "propios").item(1), std::string("exacto"));
+    }
+
+    void theMessageNamesTheFailureAndTheFile()
+    {
+        const WordListError error(Reason::Empty, folder() / "propios.TXT");
+        const std::string message = cp1252::toUtf8(error.message());
+        QVERIFY(message.starts_with("La lista de palabras está vacía:\r"));
+        QVERIFY(message.find((folder() / "propios.TXT").string()) != std::string::npos);
+        QVERIFY(message.find('\n') == std::string::npos);
+    }
+};
+
+QTEST_APPLESS_MAIN(WordListTest)
+#include "tst_wordlist.moc"

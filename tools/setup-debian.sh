@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the project needs, only those that are missing.
+#   tools/setup-debian.sh play   building and playing the game
+#   tools/setup-debian.sh test   also everything the tests use
+set -euo pipefail
+
+play=(
+    cmake ninja-build g++ pkgconf
+    qt6-base-dev qt6-svg-dev libgl-dev
+    fonts-liberation fonts-comic-neue
+)
+test=(
+    "${play[@]}"
+    clang libclang-rt-14-dev
+    xvfb xauth xdotool imagemagick
+    python3 wspanish hunspell-es hunspell-tools
+)
+
+case "${1:-play}" in
+    play) wanted=("${play[@]}") ;;
+    test) wanted=("${test[@]}") ;;
+    *) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Run as root or install sudo: missing ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
