@@ -19,6 +19,7 @@ Exit status 0 when all checks pass, 1 otherwise.
 
 import argparse
 import os
+import re
 import sys
 
 REPO_ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -59,21 +60,28 @@ def check_list(path, minimum, exact):
         text = raw.decode("cp1252")
     except UnicodeDecodeError as error:
         return ["not Windows-1252: %s" % error], []
+    if any(b >= 0x80 for b in raw):
+        try:
+            raw.decode("utf-8")
+            problems.append("looks like UTF-8, not Windows-1252")
+        except UnicodeDecodeError:
+            pass
     if not text:
         return ["empty file"], []
     if not text.endswith("\r\n"):
         problems.append("last line does not end with CR LF")
-    lines = text.split("\r\n")
+    bare = text.replace("\r\n", "")
+    if "\r" in bare or "\n" in bare:
+        problems.append("%d line end(s) other than CR LF"
+                        % (bare.count("\r") + bare.count("\n")))
+    lines = re.split(r"\r\n|\r|\n", text)
     if lines[-1] == "":
         lines.pop()
     seen = {}
     seen_upper = {}
     for number, item in enumerate(lines, 1):
         where = "line %d %r" % (number, item)
-        if "\r" in item or "\n" in item:
-            problems.append("%s: bare CR or LF" % where)
-            continue
-        if item == "":
+        if item.strip() == "":
             problems.append("line %d: blank line" % number)
             continue
         if "," in item or '"' in item:
@@ -94,10 +102,12 @@ def check_list(path, minimum, exact):
                                 % (where, seen_upper[upper]))
             else:
                 seen_upper[upper] = number
-    if len(lines) < minimum:
+    if exact is not None:
+        if len(lines) != exact:
+            problems.append("%d items, exactly %d needed"
+                            % (len(lines), exact))
+    elif len(lines) < minimum:
         problems.append("%d items, at least %d needed" % (len(lines), minimum))
-    if exact is not None and len(lines) != exact:
-        problems.append("%d items, exactly %d needed" % (len(lines), exact))
     return problems, lines
 
 
