@@ -1,7 +1,18 @@
+#include "appearance.h"
+#include "mainwindow.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0; // the game window comes with the next step
+    applyClassicAppearance(app);
+
+    MainWindow window(QCoreApplication::applicationDirPath());
+    QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
+    if (!window.load()) {
+        return 1;
+    }
+    window.showCentred();
+    return QApplication::exec();
 }

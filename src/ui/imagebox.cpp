@@ -1,0 +1,49 @@
+#include "imagebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageBox::ImageBox(QWidget *parent, bool stretched)
+    : QWidget(parent)
+    , m_stretched(stretched)
+{
+}
+
+void ImageBox::setPicture(Picture::Ptr picture)
+{
+    if (picture == m_picture) {
+        return;
+    }
+    m_picture = std::move(picture);
+    update();
+}
+
+void ImageBox::paintEvent(QPaintEvent *)
+{
+    if (!m_picture) {
+        return;
+    }
+    const QSize size = m_stretched ? this->size() : m_picture->designSize();
+    const qreal ratio = devicePixelRatioF();
+    if (m_cachedPicture != m_picture || m_cache.deviceIndependentSize().toSize() != size
+        || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio)) {
+        m_cache = m_picture->pixmap(size, ratio);
+        m_cachedPicture = m_picture;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_cache);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void ImageBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click) {
+        emit clicked();
+    }
+}

@@ -1,0 +1,79 @@
+#include "picture.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+Picture::Picture(const QByteArray &svg, QSize designSize, QColor background)
+    : m_renderer(std::make_unique<QSvgRenderer>(svg))
+    , m_designSize(designSize)
+    , m_background(background)
+{
+    // The drawing fills the picture whatever its own proportions, as stretched
+    // pictures do.
+    m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
+}
+
+Picture::~Picture() = default;
+
+Picture::Ptr Picture::fromSvg(const QByteArray &svg, QSize designSize, QColor background)
+{
+    return Ptr(new Picture(svg, designSize, background));
+}
+
+Picture::Ptr Picture::fromResource(const QString &path, QSize designSize, QColor background)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("missing picture resource %s", qPrintable(path));
+    }
+    return fromSvg(file.readAll(), designSize, background);
+}
+
+QImage Picture::image(QSize pixelSize) const
+{
+    QImage image(pixelSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(m_background);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
+    return image;
+}
+
+QPixmap Picture::pixmap(QSize size, qreal devicePixelRatio) const
+{
+    if (size.isEmpty()) {
+        return {};
+    }
+    QPixmap pixmap = QPixmap::fromImage(image((QSizeF(size) * devicePixelRatio).toSize()));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QByteArray svgWithParts(const QByteArray &svg, int partCount)
+{
+    QByteArray out;
+    QXmlStreamReader reader(svg);
+    QXmlStreamWriter writer(&out);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            ++depth;
+            const QStringView id = reader.attributes().value(QLatin1String("id"));
+            if (depth == 2 && reader.name() == QLatin1String("g") && id.startsWith(QLatin1String("part"))
+                && id.mid(4).toInt() > partCount) {
+                reader.skipCurrentElement();
+                --depth;
+                continue;
+            }
+        } else if (reader.isEndElement()) {
+            --depth;
+        }
+        writer.writeCurrentToken(reader);
+    }
+    return out;
+}

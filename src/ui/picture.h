@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+
+#include <memory>
+
+class QSvgRenderer;
+
+// A picture object: a vector drawing with the pixel size it was designed at, drawn afresh
+// for every size and device pixel ratio it is shown at, so it stays crisp when scaled.
+// Controls share pictures by pointer; two controls show the same picture when they hold
+// the same object, whatever the content.
+class Picture
+{
+public:
+    using Ptr = std::shared_ptr<const Picture>;
+
+    // background fills the picture before the drawing; transparent by default.
+    static Ptr fromSvg(const QByteArray &svg, QSize designSize, QColor background = Qt::transparent);
+    static Ptr fromResource(const QString &path, QSize designSize, QColor background = Qt::transparent);
+
+    ~Picture();
+
+    QSize designSize() const { return m_designSize; }
+
+    // The picture scaled to fill size (logical pixels) exactly, aspect ratio ignored.
+    QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
+    QImage image(QSize pixelSize) const;
+
+private:
+    Picture(const QByteArray &svg, QSize designSize, QColor background);
+
+    std::unique_ptr<QSvgRenderer> m_renderer;
+    QSize m_designSize;
+    QColor m_background;
+};
+
+// The document with only the first partCount of its top-level groups "part1", "part2"…
+// and everything else it holds: the gallows at a stage.
+QByteArray svgWithParts(const QByteArray &svg, int partCount);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The edge between the game's Windows-1252 bytes and the window's Unicode text.
+namespace textcodec {
+
+QString fromCp1252(const std::string &bytes);
+
+// A character Windows-1252 lacks becomes "?".
+std::string toCp1252(const QString &text);
+
+// The Windows-1252 code of a typed character, or -1 when it has none.
+int cp1252Code(const QString &typed);
+
+} // namespace textcodec

@@ -1,0 +1,325 @@
+#include "appearance.h"
+#include "mainwindow.h"
+#include "modalanswerer.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct RecordingDesktop : Desktop
+{
+    QStringList files, links;
+    void openTextFile(const QString &path) override { files << path; }
+    void openMailLink(const QString &url) override { links << url; }
+};
+
+} // namespace
+
+// The game window as a player meets it: real widgets, real key and mouse events.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    RecordingDesktop m_desktop;
+    std::unique_ptr<MainWindow> m_window;
+
+    void writeList(const QString &base, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(base + ".TXT"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    template<typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        T *widget = m_window->findChild<T *>(name);
+        if (widget == nullptr) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return widget;
+    }
+    QString text(const QString &label) const { return find<QLabel>(label)->text(); }
+    QPushButton *key(int index) const { return find<QPushButton>(QStringLiteral("Letra_%1").arg(index)); }
+
+    void open()
+    {
+        m_window = std::make_unique<MainWindow>(m_dir.path(), &m_desktop);
+        QVERIFY(m_window->load());
+        m_window->showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    // Types a character to whichever control has the focus.
+    static void type(const QString &character)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        QTest::keyClicks(focus, character);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        applyClassicAppearance(*qApp);
+    }
+
+    void init()
+    {
+        writeList("informatica", "oso\r\n");
+        writeList("peliculas", "Apolo 13\r\n");
+        writeList("propios", "ni\xF1o\r\n");
+        writeList("diccionario", "casa\r\n");
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+    }
+
+    void theWindowOpensReadyToPlay()
+    {
+        open();
+        QCOMPARE(m_window->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Quimbelo  2.0 Brundel .. Especial Tornelas"));
+        QCOMPARE(text("Pelicula1"), QStringLiteral("---"));
+        QCOMPARE(text("Label7"), QStringLiteral("3"));
+        QCOMPARE(text("Label11"), QStringLiteral("1"));
+        QCOMPARE(text("Label6"), QStringLiteral("0"));
+        QCOMPARE(text("Label4"), QStringLiteral("0"));
+        QCOMPARE(text("Label5"), QStringLiteral("0"));
+        QVERIFY(find<QRadioButton>("Option3")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), key(0));
+
+        // The picture stores are never seen.
+        for (int k = 0; k <= 10; ++k) {
+            QVERIFY(!find(QStringLiteral("Image3_%1").arg(k))->isVisible());
+        }
+        QVERIFY(!find("Image5")->isVisible());
+        QVERIFY(!find("Image6")->isVisible());
+
+        // A fixed window of the designed client area, with no maximise button.
+        QCOMPARE(m_window->centralWidget()->size(), QSize(375, 389));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
+
+        // The keyboard as designed: Q top left, Ñ ending the middle row, a wide 0.
+        QCOMPARE(key(0)->geometry(), QRect(16, 176, 25, 25));
+        QCOMPARE(key(19)->text(), QStringLiteral("Ñ"));
+        QCOMPARE(key(19)->geometry().topLeft(), QPoint(240, 200));
+        QCOMPARE(key(36)->geometry(), QRect(280, 248, 49, 25));
+
+        const QStringList menus { "&Juego", "&Ayuda" };
+        QStringList shown;
+        for (QAction *menu : m_window->menuBar()->actions()) {
+            shown << menu->text();
+        }
+        QCOMPARE(shown, menus);
+    }
+
+    void tabWalksLettersThenTheSolveBoxThenDigits()
+    {
+        open();
+        QStringList order;
+        for (int i = 0; i < 40; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order.mid(0, 3), QStringList({ "Letra_0", "Letra_1", "Letra_2" }));
+        QCOMPARE(order.mid(26, 4), QStringList({ "Letra_26", "Text1", "Command1", "Letra_27" }));
+        QCOMPARE(order.mid(38, 2), QStringList({ "Letra_36", "Option3" }));
+    }
+
+    void aRoundIsWonWithKeysAndMouse()
+    {
+        open();
+        ModalAnswerer boxes([this] { return text("Pelicula1"); });
+        boxes.answer({ "Aceptar", "Sí" });
+
+        type("x"); // a miss, typed
+        QCOMPARE(text("Label5"), QStringLiteral("1"));
+        type("O"); // a hit, typed in capitals
+        QCOMPARE(text("Pelicula1"), QStringLiteral("O-O"));
+        QTest::mouseClick(key(11), Qt::LeftButton); // "S"
+        QTRY_VERIFY(!boxes.pending());
+
+        QCOMPARE(boxes.seen.size(), 2);
+        QCOMPARE(boxes.seen[0].title, QStringLiteral("Quimbelo"));
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Information);
+        QCOMPARE(boxes.seen[0].text, QStringLiteral("Correcto\nLa solución era: \n OSO \nNumero de intentos: 3\nNumero de fallos: 1"));
+        QCOMPARE(boxes.seen[0].buttons, QStringList { "Aceptar" });
+        QCOMPARE(boxes.seen[0].screenText, QStringLiteral("OSO"));
+        QCOMPARE(boxes.seen[1].text, QStringLiteral("¿Quieres jugar otra vez?"));
+        QCOMPARE(boxes.seen[1].icon, QMessageBox::NoIcon);
+        QCOMPARE(boxes.seen[1].buttons, QStringList({ "Sí", "No" }));
+        QCOMPARE(boxes.seen[1].defaultButton, QStringLiteral("Sí"));
+
+        QCOMPARE(text("Label6"), QStringLiteral("1"));
+        QCOMPARE(text("Label11"), QStringLiteral("2"));
+        QCOMPARE(text("Label4"), QStringLiteral("0"));
+        QCOMPARE(text("Pelicula1"), QStringLiteral("---"));
+        for (int i = 0; i < 37; ++i) {
+            QVERIFY(key(i)->isEnabled());
+        }
+    }
+
+    void aRoundIsLostAndNoEndsTheProgram()
+    {
+        open();
+        QSignalSpy ended(m_window.get(), &MainWindow::programEnded);
+        ModalAnswerer boxes([this] { return text("Pelicula1"); });
+        boxes.answer({ "Aceptar", "No" });
+        for (const char *miss : { "q", "w", "e", "r", "t", "y", "u", "i", "p", "a" }) {
+            type(miss);
+        }
+        QCOMPARE(text("Label5"), QStringLiteral("10"));
+        QVERIFY(boxes.seen.isEmpty());
+        type("d");
+        QTRY_VERIFY(!boxes.pending());
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(boxes.seen[0].text.startsWith("Has perdido\n"));
+        QVERIFY(boxes.seen[0].text.endsWith("Numero de intentos: 11\nNumero de fallos: 10"));
+        QCOMPARE(boxes.seen[0].screenText, QStringLiteral("OSO"));
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void escapeDoesNotAnswerTheQuestion()
+    {
+        writeList("informatica", "o\r\n");
+        open();
+        // Esc closes the report; on the question it does nothing, and Enter says Yes.
+        int step = 0;
+        bool questionSurvivedEscape = false;
+        QTimer player;
+        connect(&player, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (box == nullptr || !box->isVisible()) {
+                return;
+            }
+            if (step == 0 && box->objectName() == "MessageBox") {
+                QTest::keyClick(box, Qt::Key_Escape);
+                step = 1;
+            } else if (step == 1 && box->objectName() == "QuestionBox") {
+                QTest::keyClick(box, Qt::Key_Escape);
+                step = 2;
+            } else if (step >= 2 && step < 5) {
+                ++step; // a few ticks for the Escape to take effect, if it did
+            } else if (step == 5) {
+                questionSurvivedEscape = box->objectName() == "QuestionBox";
+                QTest::keyClick(box, Qt::Key_Return);
+                step = 6;
+            }
+        });
+        player.start(10);
+        type("o");
+        QCOMPARE(step, 6);
+        QVERIFY(questionSurvivedEscape);
+        QCOMPARE(text("Label6"), QStringLiteral("1"));
+        QCOMPARE(text("Label11"), QStringLiteral("2"));
+    }
+
+    void aTypedSolutionIsCheckedAndTypingThereGuessesNothing()
+    {
+        open();
+        ModalAnswerer boxes([this] { return find<QLineEdit>("Text1")->text(); });
+        boxes.answer({ "Aceptar" });
+        QTest::mouseClick(find("Text1"), Qt::LeftButton);
+        find("Text1")->setFocus();
+        type("osa");
+        QCOMPARE(text("Label4"), QStringLiteral("0"));
+        QTest::mouseClick(find("Command1"), Qt::LeftButton);
+        QTRY_VERIFY(!boxes.pending());
+        QCOMPARE(boxes.seen[0].text, QStringLiteral("No es correcto"));
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
+        QCOMPARE(boxes.seen[0].screenText, QStringLiteral("OSA"));
+        QCOMPARE(find<QLineEdit>("Text1")->text(), QString());
+        QCOMPARE(text("Label4"), QStringLiteral("1"));
+        QCOMPARE(text("Label5"), QStringLiteral("1"));
+
+        // Enter in the box does not submit.
+        QTest::keyClicks(find("Text1"), "oso");
+        QTest::keyClick(find("Text1"), Qt::Key_Return);
+        QCOMPARE(text("Label4"), QStringLiteral("1"));
+    }
+
+    void shortcutsWorkWhereverTheFocusIs()
+    {
+        open();
+        QSignalSpy ended(m_window.get(), &MainWindow::programEnded);
+        type("z");
+        find("Text1")->setFocus();
+        QTest::keyClick(find("Text1"), Qt::Key_F2);
+        QCOMPARE(text("Label11"), QStringLiteral("2"));
+        QCOMPARE(text("Label4"), QStringLiteral("0"));
+        QVERIFY(key(20)->isEnabled());
+        QTest::keyClick(find("Text1"), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void aThemeChangeInMidRoundDrawsFromTheNewList()
+    {
+        open();
+        type("z");
+        QTest::mouseClick(find("Option2"), Qt::LeftButton);
+        QVERIFY(find<QRadioButton>("Option2")->isChecked());
+        QCOMPARE(text("Pelicula1"), QStringLiteral("----- --"));
+        QCOMPARE(text("Label7"), QStringLiteral("8"));
+        QCOMPARE(text("Label11"), QStringLiteral("1"));
+        QCOMPARE(text("Label4"), QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget(), key(0));
+        type("1");
+        QCOMPARE(text("Pelicula1"), QStringLiteral("----- 1-"));
+    }
+
+    void theFocusStaysOnTheLettersAsKeysAreUsed()
+    {
+        open();
+        key(26)->setFocus();
+        type("m");
+        QVERIFY(QApplication::focusWidget() != nullptr);
+        QVERIFY(QApplication::focusWidget()->objectName().startsWith("Letra_"));
+        type("o");
+        QCOMPARE(text("Pelicula1"), QStringLiteral("O-O"));
+    }
+
+    void theMailPicturesAndTheHelpGoToTheDesktop()
+    {
+        open();
+        QTest::mouseClick(find("Image2"), Qt::LeftButton);
+        QTest::mouseClick(find("Image4"), Qt::LeftButton);
+        QCOMPARE(m_desktop.links.size(), 2);
+        QVERIFY(m_desktop.links[0].startsWith("mailto:"));
+        find<QLabel>("Label15");
+        QCOMPARE(find("Image2")->cursor().shape(), Qt::BitmapCursor);
+    }
+
+    void aMissingListEndsWithAMessageAndNoWindow()
+    {
+        QFile::remove(m_dir.filePath("informatica.TXT"));
+        ModalAnswerer boxes;
+        boxes.answer({ "Aceptar" });
+        m_window = std::make_unique<MainWindow>(m_dir.path(), &m_desktop);
+        QSignalSpy ended(m_window.get(), &MainWindow::programEnded);
+        QVERIFY(!m_window->load());
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(boxes.seen[0].text.startsWith("No se encuentra la lista de palabras:\n"));
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(ended.count(), 1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
