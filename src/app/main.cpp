@@ -1,5 +1,5 @@
 #include "appearance.h"
-#include "mainwindow.h"
+#include "startup.h"
 
 #include <QApplication>
 
@@ -8,11 +8,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     applyClassicAppearance(app);
 
-    MainWindow window(QCoreApplication::applicationDirPath());
-    QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
-    if (!window.load()) {
-        return 1;
-    }
-    window.showCentred();
+    Startup startup(QCoreApplication::applicationDirPath());
+    QObject::connect(&startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
+    startup.start();
     return QApplication::exec();
 }

@@ -109,6 +109,7 @@ void Game::MnNuevoJuego_Click()
         drawWord();
     } catch (const WordListError &error) {
         m_form.messageBox(error.message(), MessageStyle::Critical, title());
+        m_failed = true;
         endProgram();
     }
 }

@@ -45,6 +45,8 @@ public:
 
     const Round &round() const { return m_round; }
     bool ended() const { return m_ended; }
+    // Whether the program ended because a word list failed.
+    bool failed() const { return m_failed; }
 
 private:
     enum class Outcome { Won, Lost };
@@ -59,6 +61,7 @@ private:
     FormPort &m_form;
     Round m_round;
     bool m_ended = false;
+    bool m_failed = false;
 };
 
 // Mail addresses behind the two mail-link pictures.

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "imagebox.h"
+#include "labelfit.h"
 #include "letterkeys.h"
 #include "messagebox.h"
 #include "pictures.h"
@@ -102,13 +103,6 @@ void fitToWidth(QLabel *label, const QFont &designFont)
         font.setPointSizeF(font.pointSizeF() - 0.75);
     }
     label->setFont(font);
-}
-
-// The counters grow to the right when a number is wider than their box.
-void fitCounter(QLabel *label, int designWidth)
-{
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 2;
-    label->resize(std::max(designWidth, needed), label->height());
 }
 
 } // namespace
@@ -427,9 +421,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // A character typed while a letter key has the focus is a guess; the key then goes
     // on to the focused button as usual.
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QVariant index = watched->property("index");
+        // A key held down (the one that closed the splash, say) repeats nothing here.
+        if (index.isValid() && key->isAutoRepeat()) {
+            return true;
+        }
+        if (event->type() == QEvent::KeyRelease) {
+            return QMainWindow::eventFilter(watched, event);
+        }
         // Alt and Ctrl combinations are menu keys and shortcuts, not characters.
         const bool command = key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
         if (index.isValid() && !command) {
@@ -491,7 +492,8 @@ void MainWindow::setCaption(Caption label, const std::string &text)
     if (label == Caption::Pelicula1) {
         fitToWidth(Pelicula1, fonts::design(QStringLiteral("Arial"), 14.25, fonts::Style::BoldItalic));
     } else if (label == Caption::Label4 || label == Caption::Label5) {
-        fitCounter(target, label == Caption::Label4 ? twips::toPixels(435) : twips::toPixels(195));
+        // "10" failures do not fit the designed box of Label5.
+        widenToText(target, label == Caption::Label4 ? twips::toPixels(435) : twips::toPixels(195));
     }
 }
 

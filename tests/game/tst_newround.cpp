@@ -206,6 +206,7 @@ private slots:
         }
         f.game.Form_Load();
         QVERIFY(f.game.ended());
+        QVERIFY(f.game.failed());
         QCOMPARE(f.form.endRequests, 1);
         QCOMPARE(int(f.form.shown.size()), 1);
         QCOMPARE(f.form.shown[0].style, MessageStyle::Critical);

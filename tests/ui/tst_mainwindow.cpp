@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -303,6 +304,35 @@ private slots:
         QVERIFY(m_desktop.links[0].startsWith("mailto:"));
         find<QLabel>("Label15");
         QCOMPARE(find("Image2")->cursor().shape(), Qt::BitmapCursor);
+    }
+
+    void theDecorationsBlinkOnTheirTimers()
+    {
+        open();
+        auto *timer1 = find<QTimer>("Timer1");
+        auto *timer2 = find<QTimer>("Timer2");
+        QVERIFY(timer1->isActive() && timer2->isActive());
+        QCOMPARE(timer1->interval(), 5000);
+        QCOMPARE(timer2->property("designInterval").toInt(), 1);
+
+        auto colour = [this](const char *label) {
+            return find<QLabel>(label)->palette().color(QPalette::WindowText).name();
+        };
+        QCOMPARE(colour("Label15"), QStringLiteral("#0000c0"));
+        QCOMPARE(colour("Label12"), QStringLiteral("#ffff00"));
+        QTRY_COMPARE_WITH_TIMEOUT(colour("Label12"), QStringLiteral("#ff0000"), 1000);
+
+        // Image4 starts with a picture of its own, drawn like Image6's but not Image6's.
+        using quimbelo::ImageControl;
+        const auto own = m_window->picture(ImageControl::Image4);
+        QVERIFY(own != m_window->picture(ImageControl::Image6));
+        QVERIFY(own != m_window->picture(ImageControl::Image5));
+        m_window->game().Timer1_Timer();
+        QCOMPARE(m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image5));
+        QCOMPARE(colour("Label15"), QStringLiteral("#ff0000"));
+        m_window->game().Timer1_Timer();
+        QCOMPARE(m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image6));
+        QCOMPARE(colour("Label15"), QStringLiteral("#000000"));
     }
 
     void aMissingListEndsWithAMessageAndNoWindow()

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "desktop.h"
+#include "picture.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class MainWindow;
+class SplashWindow;
+
+// The program's course: the splash first, then, once, the game window.
+class Startup : public QObject
+{
+    Q_OBJECT
+
+public:
+    // programFolder: where the word lists lie. desktop: the system's own when null.
+    explicit Startup(const QString &programFolder, Desktop *desktop = nullptr);
+    ~Startup() override;
+
+    void start();
+
+    SplashWindow *splash() const;
+    MainWindow *mainWindow() const { return m_mainWindow.get(); }
+
+signals:
+    // The program is to end now, with this exit status.
+    void finished(int exitStatus);
+
+private:
+    void openGameWindow(Picture::Ptr wordmark);
+
+    QString m_programFolder;
+    Desktop *m_desktop;
+    QPointer<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_mainWindow;
+};

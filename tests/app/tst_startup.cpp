@@ -1,0 +1,247 @@
+#include "appearance.h"
+#include "desktop.h"
+#include "mainwindow.h"
+#include "splashwindow.h"
+#include "startup.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct RecordingDesktop : Desktop
+{
+    QStringList files, links;
+    void openTextFile(const QString &path) override { files << path; }
+    void openMailLink(const QString &url) override { links << url; }
+};
+
+int gameWindowCount()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        count += widget->objectName() == QLatin1String("Form1") ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+// The program's start, its splash and its About window, as a player meets them.
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    RecordingDesktop m_desktop;
+    std::unique_ptr<Startup> m_startup;
+
+    void writeLists(const QString &folder)
+    {
+        for (const char *base : { "propios", "peliculas", "informatica", "diccionario" }) {
+            QFile file(folder + "/" + base + ".TXT");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("gato\r\n");
+        }
+    }
+
+    SplashWindow *startSplash()
+    {
+        m_startup = std::make_unique<Startup>(m_dir.path(), &m_desktop);
+        m_startup->start();
+        SplashWindow *splash = m_startup->splash();
+        if (!QTest::qWaitForWindowExposed(splash)) {
+            qWarning("the splash never showed");
+        }
+        return splash;
+    }
+
+    // Waits for the game window that the splash hands over to.
+    MainWindow *gameWindow()
+    {
+        if (!QTest::qWaitFor([this] { return m_startup->mainWindow() && m_startup->mainWindow()->isVisible(); })) {
+            return nullptr;
+        }
+        return m_startup->mainWindow();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        applyClassicAppearance(*qApp);
+        writeLists(m_dir.path());
+    }
+
+    void cleanup()
+    {
+        m_startup.reset();
+        QTest::qWait(1); // lets the closed splash be deleted
+    }
+
+    void theSplashShowsTheVersionBuiltFromTheProgram()
+    {
+        SplashWindow *splash = startSplash();
+        QCOMPARE(splash->findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Versión 2.0.0"));
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash->size(), QSize(419, 287));
+        QCOMPARE(gameWindowCount(), 0);
+    }
+
+    void aCharacterKeyHandsOverOnceAndGoesNoFurther_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("letter") << int(Qt::Key_Q);
+        QTest::newRow("space") << int(Qt::Key_Space);
+        QTest::newRow("enter") << int(Qt::Key_Return);
+        QTest::newRow("escape") << int(Qt::Key_Escape);
+    }
+    void aCharacterKeyHandsOverOnceAndGoesNoFurther()
+    {
+        QFETCH(int, key);
+        SplashWindow *splash = startSplash();
+        QTest::keyClick(splash, Qt::Key(key));
+        MainWindow *window = gameWindow();
+        QVERIFY(window);
+        QCOMPARE(gameWindowCount(), 1);
+        QVERIFY(!m_startup->splash() || !m_startup->splash()->isVisible());
+        QCOMPARE(window->findChild<QLabel *>("Label4")->text(), QStringLiteral("0"));
+        QVERIFY(window->findChild<QPushButton *>("Letra_0")->isEnabled());
+    }
+
+    void keysThatTypeNothingLeaveTheSplash()
+    {
+        SplashWindow *splash = startSplash();
+        for (Qt::Key key : { Qt::Key_Left, Qt::Key_F1, Qt::Key_F2, Qt::Key_Shift }) {
+            QTest::keyClick(splash, key);
+        }
+        QTest::qWait(50);
+        QVERIFY(splash->isVisible());
+        QCOMPARE(gameWindowCount(), 0);
+    }
+
+    void onlyTheFreeSurfaceOfThePanelTakesAClick()
+    {
+        SplashWindow *splash = startSplash();
+        QTest::mouseClick(splash->findChild<QLabel *>("lblProductName"), Qt::LeftButton);
+        QTest::mouseClick(splash->findChild<QWidget *>("imgLogo"), Qt::LeftButton);
+        QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3)); // the margin
+        QTest::qWait(50);
+        QVERIFY(splash->isVisible());
+        QCOMPARE(gameWindowCount(), 0);
+
+        QWidget *frame = splash->findChild<QWidget *>("Frame1");
+        QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 20, 20));
+        QVERIFY(gameWindow());
+    }
+
+    void theTimerHandsOverAfterThreeSeconds()
+    {
+        startSplash();
+        QTest::qWait(2500);
+        QCOMPARE(gameWindowCount(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
+    }
+
+    void aKeyAndTheTimerTogetherOpenOneGameWindow()
+    {
+        SplashWindow *splash = startSplash();
+        splash->Form_KeyPress();
+        splash->Timer1_Timer();
+        splash->Frame1_Click();
+        QVERIFY(gameWindow());
+        QTest::qWait(20);
+        QCOMPARE(gameWindowCount(), 1);
+        QCOMPARE(m_startup->mainWindow()->findChild<QLabel *>("Label11")->text(), QStringLiteral("1"));
+    }
+
+    void theAboutWindowOpensAfreshAndClosesEveryWay_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("enter") << "enter";
+        QTest::newRow("escape") << "escape";
+        QTest::newRow("button") << "button";
+        QTest::newRow("close box") << "close";
+    }
+    void theAboutWindowOpensAfreshAndClosesEveryWay()
+    {
+        QFETCH(QString, how);
+        startSplash()->Form_KeyPress();
+        MainWindow *window = gameWindow();
+        QVERIFY(window);
+        QTest::keyClick(window->findChild<QPushButton *>("Letra_0"), Qt::Key_G);
+        QAction *about = window->findChild<QAction *>("MnAcerca");
+
+        for (int opening = 0; opening < 2; ++opening) {
+            QString title, version, focus;
+            bool titleLabelHidden = false;
+            QTimer::singleShot(0, [&] {
+                QTRY_VERIFY(qobject_cast<QDialog *>(QApplication::activeModalWidget()));
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                title = dialog->windowTitle();
+                version = dialog->findChild<QLabel *>("lblVersion")->text();
+                titleLabelHidden = !dialog->findChild<QLabel *>("lblTitle")->isVisible();
+                focus = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+                if (how == "enter") {
+                    QTest::keyClick(dialog, Qt::Key_Return);
+                } else if (how == "escape") {
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                } else if (how == "button") {
+                    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+                } else {
+                    dialog->close();
+                }
+            });
+            about->trigger(); // returns once the window is closed
+            QCOMPARE(title, QStringLiteral("Acerca de Quimbelo"));
+            QCOMPARE(version, QStringLiteral("Versión 2.0.0"));
+            QVERIFY(titleLabelHidden);
+            QCOMPARE(focus, QStringLiteral("cmdOK"));
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+        // The round is untouched.
+        QCOMPARE(window->findChild<QLabel *>("Label4")->text(), QStringLiteral("1"));
+        QCOMPARE(window->findChild<QLabel *>("Pelicula1")->text(), QStringLiteral("G---"));
+    }
+
+    void theHelpFileIsOpenedFromAFolderWithAnyName()
+    {
+        const QString folder = m_dir.filePath("mis juegos'; \"$(touch pwned)\" `id`");
+        QVERIFY(QDir().mkpath(folder));
+        writeLists(folder);
+        m_startup = std::make_unique<Startup>(folder, &m_desktop);
+        m_startup->start();
+        m_startup->splash()->Form_KeyPress();
+        MainWindow *window = gameWindow();
+        QVERIFY(window);
+        window->findChild<QAction *>("MnAyuda2")->trigger();
+        QCOMPARE(m_desktop.files, QStringList { folder + "/leeme.txt" });
+        window->findChild<QWidget *>("Image2")->setFocus();
+        QTest::mouseClick(window->findChild<QWidget *>("Image2"), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget *>("Image4"), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget *>("Label15"), Qt::LeftButton);
+        QCOMPARE(m_desktop.links, QStringList({ "mailto:autor@quimbelo.example", "mailto:contacto@tornelas.example" }));
+    }
+
+    void salirEndsTheProgramWithStatusZero()
+    {
+        startSplash()->Form_KeyPress();
+        MainWindow *window = gameWindow();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QSignalSpy finished(m_startup.get(), &Startup::finished);
+        QTest::keyClick(window->findChild<QPushButton *>("Letra_0"), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toInt(), 0);
+        QVERIFY(!window->isVisible());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
