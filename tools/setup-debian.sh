@@ -12,7 +12,8 @@ play=(
 test=(
     "${play[@]}"
     clang libclang-rt-14-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick x11-utils
+    appstream desktop-file-utils dpkg-dev file
     python3 wspanish hunspell-es hunspell-tools
 )
 

@@ -1,6 +1,7 @@
 #include "appearance.h"
 
 #include "fonts.h"
+#include "imagebox.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -24,4 +25,5 @@ void applyClassicAppearance(QApplication &app)
     QApplication::setPalette(palette);
     QApplication::setFont(fonts::windowDefault());
     app.setApplicationName(QStringLiteral("Quimbelo"));
+    ImageBox::installAccessibility();
 }

@@ -1,5 +1,6 @@
 #include "imagebox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,6 +8,16 @@ ImageBox::ImageBox(QWidget *parent, bool stretched)
     : QWidget(parent)
     , m_stretched(stretched)
 {
+}
+
+void ImageBox::installAccessibility()
+{
+    QAccessible::installFactory([](const QString &className, QObject *object) -> QAccessibleInterface * {
+        if (className == QLatin1String("ImageBox") && object->isWidgetType()) {
+            return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+        }
+        return nullptr;
+    });
 }
 
 void ImageBox::setPicture(Picture::Ptr picture)

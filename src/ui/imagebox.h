@@ -15,6 +15,9 @@ class ImageBox : public QWidget
 public:
     explicit ImageBox(QWidget *parent = nullptr, bool stretched = true);
 
+    // Makes image controls known to screen readers as pictures. Call once at start-up.
+    static void installAccessibility();
+
     const Picture::Ptr &picture() const { return m_picture; }
     void setPicture(Picture::Ptr picture);
 

@@ -244,6 +244,29 @@ void MainWindow::buildControls(QWidget *client)
     Image4->setCursor(envelope);
 
     buildPictureStores(client);
+    describeForScreenReaders();
+}
+
+// What a label shows stays what a screen reader says; the context goes into the
+// description, and pictures are named for what they show.
+void MainWindow::describeForScreenReaders()
+{
+    Label4->setAccessibleDescription(QStringLiteral("Intentos"));
+    Label5->setAccessibleDescription(QStringLiteral("Errores"));
+    Label6->setAccessibleDescription(QStringLiteral("Palabras acertadas"));
+    Label7->setAccessibleDescription(QStringLiteral("Nº de letras"));
+    Label11->setAccessibleDescription(QStringLiteral("Nº de juegos"));
+    Text1->setAccessibleName(QStringLiteral("Solucion"));
+    Text1->setAccessibleDescription(QStringLiteral("Escribe aquí la palabra entera"));
+    Command1->setAccessibleDescription(QStringLiteral("Comprobar la solución"));
+    Image2->setAccessibleName(QStringLiteral("Mascota Especial Tornelas"));
+    Image2->setAccessibleDescription(QStringLiteral("Escribir un correo al autor"));
+    Image4->setAccessibleName(QStringLiteral("Anuncio del distribuidor"));
+    Image4->setAccessibleDescription(QStringLiteral("Escribir un correo al distribuidor"));
+    Image7->setAccessibleName(QStringLiteral("Tornelas"));
+    for (QPushButton *key : Letra) {
+        key->setAccessibleDescription(QStringLiteral("Tecla disponible"));
+    }
 }
 
 void MainWindow::buildThemeFrame(QWidget *client)
@@ -490,6 +513,8 @@ void MainWindow::setCaption(Caption label, const std::string &text)
     QLabel *target = labelOf(label);
     target->setText(textcodec::fromCp1252(text));
     if (label == Caption::Pelicula1) {
+        Pelicula1->setAccessibleDescription(
+            QStringLiteral("Palabra oculta de %1 caracteres").arg(Pelicula1->text().size()));
         fitToWidth(Pelicula1, fonts::design(QStringLiteral("Arial"), 14.25, fonts::Style::BoldItalic));
     } else if (label == Caption::Label4 || label == Caption::Label5) {
         // "10" failures do not fit the designed box of Label5.
@@ -521,6 +546,7 @@ void MainWindow::setLetraEnabled(int index, bool enabled)
         }
     }
     key->setEnabled(enabled);
+    key->setAccessibleDescription(enabled ? QStringLiteral("Tecla disponible") : QStringLiteral("Tecla ya probada"));
 }
 
 bool MainWindow::focusFirstLetra()
@@ -554,7 +580,9 @@ int MainWindow::selectedOption() const
 
 void MainWindow::showStage(int stage)
 {
-    Image1->setPicture(Image3.at(std::clamp(stage, 0, pictures::kStageCount - 1))->picture());
+    const int shown = std::clamp(stage, 0, pictures::kStageCount - 1);
+    Image1->setPicture(Image3.at(shown)->picture());
+    Image1->setAccessibleName(QStringLiteral("Horca: %1 de %2").arg(shown).arg(pictures::kStageCount - 1));
 }
 
 PictureId MainWindow::picture(ImageControl control) const

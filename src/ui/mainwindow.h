@@ -84,6 +84,7 @@ private:
     void buildMenus();
     void buildTimers();
     void setTabOrder();
+    void describeForScreenReaders();
     QLabel *labelOf(quimbelo::Caption label) const;
     QLabel *labelOf(quimbelo::ColourLabel label) const;
     ImageBox *imageOf(quimbelo::ImageControl control) const;

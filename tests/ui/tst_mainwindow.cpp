@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "modalanswerer.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -333,6 +334,32 @@ private slots:
         m_window->game().Timer1_Timer();
         QCOMPARE(m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image6));
         QCOMPARE(colour("Label15"), QStringLiteral("#000000"));
+    }
+
+    void screenReadersHearWhatIsShownWithItsContext()
+    {
+        open();
+        auto accessible = [this](const char *name) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(find(name));
+            if (face == nullptr) {
+                qFatal("no accessible interface for %s", name);
+            }
+            return face;
+        };
+        QCOMPARE(accessible("Label4")->text(QAccessible::Name), QStringLiteral("0"));
+        QCOMPARE(accessible("Label4")->text(QAccessible::Description), QStringLiteral("Intentos"));
+        QCOMPARE(accessible("Pelicula1")->text(QAccessible::Name), QStringLiteral("---"));
+        QCOMPARE(accessible("Pelicula1")->text(QAccessible::Description), QStringLiteral("Palabra oculta de 3 caracteres"));
+        QCOMPARE(accessible("Image1")->role(), QAccessible::Graphic);
+        QCOMPARE(accessible("Image1")->text(QAccessible::Name), QStringLiteral("Horca: 0 de 10"));
+        QCOMPARE(accessible("Letra_19")->text(QAccessible::Name), QStringLiteral("Ñ"));
+        QVERIFY(!accessible("Letra_19")->state().disabled);
+
+        type("z");
+        QCOMPARE(accessible("Image1")->text(QAccessible::Name), QStringLiteral("Horca: 1 de 10"));
+        QVERIFY(accessible("Letra_20")->state().disabled);
+        QCOMPARE(accessible("Letra_20")->text(QAccessible::Description), QStringLiteral("Tecla ya probada"));
+        QCOMPARE(accessible("Text1")->text(QAccessible::Name), QStringLiteral("Solucion"));
     }
 
     void aMissingListEndsWithAMessageAndNoWindow()
