@@ -4,6 +4,10 @@
 #include <QProcess>
 #include <QUrl>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 void SystemDesktop::openTextFile(const QString &path)
 {
     // The path travels as one argument or one URL, never through a shell, so no

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the game as a packager and a player would: into a staging root with a
 # prefix, then as a Debian package unpacked into a scratch root, whose program is
-# started under Xvfb, shows its game window and ends with Ctrl+S.
+# started under Xvfb, shows its game window, opens its help file and a mail link
+# through the desktop, and ends with Ctrl+S.
 #   test_package.sh BUILD_DIR
 set -euo pipefail
 
@@ -35,8 +36,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6svg6 libc6 fonts-liberation fonts-comic-neue qt6-qpa-plugins; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
-dpkg -x "$deb" "$work/root"
-[ -L "$work/root/usr/bin/quimbelo" ] || fail "the package has no /usr/bin/quimbelo link"
+# Unpacked into a folder whose name a shell would take for commands.
+root="$work/juegos de \"Ana\"; \$(touch $work/pwned) \`touch $work/pwned\` 'x'"
+mkdir -p "$root"
+dpkg -x "$deb" "$root"
+[ -L "$root/usr/bin/quimbelo" ] || fail "the package has no /usr/bin/quimbelo link"
 
 # 3. The installed program, started through its link, finds its lists and plays.
 display=
@@ -50,12 +54,36 @@ export DISPLAY=$display XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$work/runtime"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
+# The desktop's opener is replaced by a recorder of the arguments it is given.
+mkdir "$work/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$#" "$@" >> "%s"\n' "$work/opened" > "$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION
+
 cd "$work" # not the program's folder: the lists must be found beside the program
-"$work/root/usr/bin/quimbelo" >"$work/program.log" 2>&1 &
+"$root/usr/bin/quimbelo" >"$work/program.log" 2>&1 &
 program=$!
 pids+=("$program")
 window=$(timeout 15 xdotool search --sync --onlyvisible --name 'Especial Tornelas' | head -n 1) \
     || fail "the game window never appeared: $(cat "$work/program.log")"
+xdotool windowfocus --sync "$window"
+
+# "Archivo Leame" hands the help file over as one argument, and nothing else runs.
+xdotool key --clearmodifiers alt+a Return
+for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+handed=$(sed -n 2p "$work/opened")
+[ "$(sed -n 1p "$work/opened")" = 1 ] || fail "the help file was not handed over as one argument: $(cat "$work/opened")"
+[ "${handed#file://}" != "$handed" ] || fail "the help file went out as $handed"
+[ "$(python3 -c 'import sys, urllib.parse; print(urllib.parse.unquote(sys.argv[1][7:]))' "$handed")" \
+    = "$root/usr/lib/quimbelo/leeme.txt" ] || fail "the help file went out as $handed"
+[ ! -e "$work/pwned" ] || fail "the program's folder name ran a command"
+
+# The mascot opens a mail message to the author.
+xdotool mousemove --window "$window" 30 90 click 1
+for _ in $(seq 50); do [ "$(wc -l < "$work/opened")" -ge 4 ] && break; sleep 0.1; done
+[ "$(sed -n 4p "$work/opened")" = "mailto:autor@quimbelo.example" ] || fail "no mail link: $(cat "$work/opened")"
+
 xdotool windowfocus --sync "$window"
 xdotool key --clearmodifiers ctrl+s
 status=0

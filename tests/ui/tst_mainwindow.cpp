@@ -130,6 +130,16 @@ private slots:
         QCOMPARE(shown, menus);
     }
 
+    void designFontsResolveToTheirFreeTwins()
+    {
+        open();
+        QCOMPARE(QFontInfo(find("Pelicula1")->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(find("Label7")->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(find("Label4")->font()).family(), QStringLiteral("Comic Neue"));
+        QVERIFY(QFontInfo(find("Label4")->font()).bold());
+        QVERIFY(QFontInfo(find("Pelicula1")->font()).italic());
+    }
+
     void tabWalksLettersThenTheSolveBoxThenDigits()
     {
         open();
