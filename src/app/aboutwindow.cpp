@@ -25,7 +25,8 @@ void setTextColour(QWidget *widget, QColor colour)
 } // namespace
 
 AboutWindow::AboutWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Acerca de MiApli"));
@@ -78,7 +79,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     // A white rule from x 105 to 5040 twips: it runs past the right edge and is cut there.
     auto *Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1_0"));
-    Line1->setGeometry(twips::toPixels(105), twips::toPixels(2280) - 1, twips::toPixels(5040 - 105), 2);
+    Line1->setGeometry(
+        twips::toPixels(105), twips::toPixels(2280) - 1, twips::toPixels(5040 - 105), 2);
     QPalette linePalette = Line1->palette();
     linePalette.setColor(QPalette::Window, Qt::white);
     Line1->setPalette(linePalette);
@@ -103,8 +105,8 @@ AboutWindow::AboutWindow(QWidget *parent)
 
 void AboutWindow::Form_Load()
 {
-    const QString title = QString::fromUtf8(quimbelo::programinfo::kTitle.data(),
-                                            qsizetype(quimbelo::programinfo::kTitle.size()));
+    const QString title = QString::fromUtf8(
+        quimbelo::programinfo::kTitle.data(), qsizetype(quimbelo::programinfo::kTitle.size()));
     setWindowTitle(QStringLiteral("Acerca de ") + title);
     auto *lblVersion = findChild<QLabel *>(QStringLiteral("lblVersion"));
     lblVersion->setText(QString::fromStdString(quimbelo::programinfo::versionText()));

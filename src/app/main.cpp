@@ -9,7 +9,8 @@ int main(int argc, char *argv[])
     applyClassicAppearance(app);
 
     Startup startup(QCoreApplication::applicationDirPath());
-    QObject::connect(&startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
+    QObject::connect(
+        &startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
     startup.start();
     return QApplication::exec();
 }

@@ -16,8 +16,8 @@
 
 namespace {
 
-QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry, const QString &text, const QFont &font,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry, const QString &text,
+    const QFont &font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -61,13 +61,14 @@ SplashWindow::SplashWindow(QWidget *parent)
     imgLogo->setAttribute(Qt::WA_NoMousePropagation);
 
     const QString arial = QStringLiteral("Arial");
-    makeLabel(Frame1, "lblProductName", twips::rect(2040, 1200, 3795, 765), QStringLiteral("El Quimbelo"),
-              fonts::design(arial, 32.25, fonts::Style::Bold));
-    makeLabel(Frame1, "lblPlatform", twips::rect(2760, 2040, 2280, 360), QStringLiteral("Windows 95/98"),
-              fonts::design(arial, 15.75, fonts::Style::Bold), Qt::AlignRight | Qt::AlignTop);
+    makeLabel(Frame1, "lblProductName", twips::rect(2040, 1200, 3795, 765),
+        QStringLiteral("El Quimbelo"), fonts::design(arial, 32.25, fonts::Style::Bold));
+    makeLabel(Frame1, "lblPlatform", twips::rect(2760, 2040, 2280, 360),
+        QStringLiteral("Windows 95/98"), fonts::design(arial, 15.75, fonts::Style::Bold),
+        Qt::AlignRight | Qt::AlignTop);
     makeLabel(Frame1, "lblVersion", twips::rect(3240, 2400, 1275, 285),
-              QString::fromStdString(quimbelo::programinfo::versionText()), fonts::design(arial, 12, fonts::Style::Bold),
-              Qt::AlignRight | Qt::AlignTop);
+        QString::fromStdString(quimbelo::programinfo::versionText()),
+        fonts::design(arial, 12, fonts::Style::Bold), Qt::AlignRight | Qt::AlignTop);
 
     auto *Image1 = new ImageBox(Frame1);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -75,9 +76,11 @@ SplashWindow::SplashWindow(QWidget *parent)
     Image1->setPicture(m_wordmark);
     Image1->setAttribute(Qt::WA_NoMousePropagation);
 
-    makeLabel(Frame1, "lblCompany", twips::rect(4560, 3270, 2415, 255), QString(), fonts::design(arial, 8.25));
+    makeLabel(Frame1, "lblCompany", twips::rect(4560, 3270, 2415, 255), QString(),
+        fonts::design(arial, 8.25));
     makeLabel(Frame1, "lblWarning", twips::rect(120, 3660, 3450, 210),
-              QStringLiteral("Mire el archivo Leeme.txt para mas información "), fonts::design(arial, 8.25));
+        QStringLiteral("Mire el archivo Leeme.txt para mas información "),
+        fonts::design(arial, 8.25));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -88,7 +91,8 @@ SplashWindow::SplashWindow(QWidget *parent)
 
 void SplashWindow::showCentred()
 {
-    const QRect available = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect available
+        = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
     raise();

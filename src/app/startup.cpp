@@ -17,7 +17,8 @@ Startup::~Startup() = default;
 void Startup::start()
 {
     m_splash = new SplashWindow;
-    connect(m_splash, &SplashWindow::handOver, this, [this] { openGameWindow(m_splash->wordmark()); });
+    connect(
+        m_splash, &SplashWindow::handOver, this, [this] { openGameWindow(m_splash->wordmark()); });
     m_splash->showCentred();
 }
 
@@ -32,8 +33,9 @@ void Startup::openGameWindow(Picture::Ptr wordmark)
     m_mainWindow = std::make_unique<MainWindow>(m_programFolder, m_desktop);
     MainWindow *window = m_mainWindow.get();
     connect(window, &MainWindow::programEnded, this,
-            [this, window] { emit finished(window->game().failed() ? 1 : 0); });
-    connect(window, &MainWindow::aboutRequested, window, [window] { AboutWindow::showModal(window); });
+        [this, window] { emit finished(window->game().failed() ? 1 : 0); });
+    connect(
+        window, &MainWindow::aboutRequested, window, [window] { AboutWindow::showModal(window); });
     if (window->load(std::move(wordmark))) {
         window->showCentred();
         window->activateWindow();

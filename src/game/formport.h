@@ -69,8 +69,8 @@ public:
     virtual void setTextColour(ColourLabel label, Rgb colour) = 0;
 
     // A modal message box titled title; returns the button pressed.
-    virtual MessageAnswer messageBox(const std::string &text, MessageStyle style,
-                                     const std::string &title)
+    virtual MessageAnswer messageBox(
+        const std::string &text, MessageStyle style, const std::string &title)
         = 0;
 
     // Asks for the end of the program: every window closes once control is back in the

@@ -206,7 +206,8 @@ void Game::Letra_KeyPress(std::int16_t /*Index*/, std::int16_t KeyAscii)
     if (m_ended || KeyAscii < 0 || KeyAscii > 0xFF) {
         return;
     }
-    const std::string typed(1, static_cast<char>(cp1252::toUpper(static_cast<unsigned char>(KeyAscii))));
+    const std::string typed(
+        1, static_cast<char>(cp1252::toUpper(static_cast<unsigned char>(KeyAscii))));
     // Every key is examined; the captions are distinct, so one key makes one guess at most.
     for (int i = 0; i < kLetraCount; ++i) {
         if (m_form.letraCaption(i) == typed && m_form.letraEnabled(i)) {
@@ -256,12 +257,15 @@ void Game::Timer1_Timer()
     if (m_ended) {
         return;
     }
-    const bool showsImage5 = m_form.picture(ImageControl::Image4) == m_form.picture(ImageControl::Image5);
-    m_form.sharePicture(showsImage5 ? ImageControl::Image6 : ImageControl::Image5, ImageControl::Image4);
+    const bool showsImage5
+        = m_form.picture(ImageControl::Image4) == m_form.picture(ImageControl::Image5);
+    m_form.sharePicture(
+        showsImage5 ? ImageControl::Image6 : ImageControl::Image5, ImageControl::Image4);
 
     constexpr Rgb red = 0xFF0000;
     constexpr Rgb black = 0x000000;
-    m_form.setTextColour(ColourLabel::Label15, m_form.textColour(ColourLabel::Label15) == red ? black : red);
+    m_form.setTextColour(
+        ColourLabel::Label15, m_form.textColour(ColourLabel::Label15) == red ? black : red);
 }
 
 void Game::Timer2_Timer()
@@ -271,7 +275,8 @@ void Game::Timer2_Timer()
     }
     constexpr Rgb yellow = 0xFFFF00;
     constexpr Rgb red = 0xFF0000;
-    m_form.setTextColour(ColourLabel::Label12, m_form.textColour(ColourLabel::Label12) == yellow ? red : yellow);
+    m_form.setTextColour(
+        ColourLabel::Label12, m_form.textColour(ColourLabel::Label12) == yellow ? red : yellow);
 }
 
 void Game::MnSalir_Click()
@@ -287,7 +292,8 @@ void Game::MnAyuda2_Click()
         return;
     }
     // The folder is handed over as part of one path, never through a shell.
-    const std::filesystem::path help = std::filesystem::path(m_form.programFolder()) / kHelpFileName;
+    const std::filesystem::path help
+        = std::filesystem::path(m_form.programFolder()) / kHelpFileName;
     m_form.openTextFile(help.string());
 }
 
@@ -321,11 +327,12 @@ bool Game::finishRound(Outcome outcome)
 {
     const bool won = outcome == Outcome::Won;
     m_form.messageBox(endOfRoundReport(won, m_round),
-                      won ? MessageStyle::Information : MessageStyle::Critical, title());
+        won ? MessageStyle::Information : MessageStyle::Critical, title());
     if (won) {
         addToCounter(Caption::Label6, +1);
     }
-    if (m_form.messageBox(playAgainQuestion(), MessageStyle::YesNo, title()) != MessageAnswer::Yes) {
+    if (m_form.messageBox(playAgainQuestion(), MessageStyle::YesNo, title())
+        != MessageAnswer::Yes) {
         endProgram();
         return false;
     }

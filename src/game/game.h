@@ -16,7 +16,10 @@ namespace quimbelo {
 class Game
 {
 public:
-    explicit Game(FormPort &form) : m_form(form) { }
+    explicit Game(FormPort &form)
+        : m_form(form)
+    {
+    }
 
     // The game's part of loading the window: counters to "0", then the first round.
     void Form_Load();

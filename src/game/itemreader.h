@@ -20,7 +20,10 @@ namespace quimbelo {
 class ItemReader
 {
 public:
-    explicit ItemReader(std::string_view text) : m_text(text) { }
+    explicit ItemReader(std::string_view text)
+        : m_text(text)
+    {
+    }
 
     bool atEnd();
     std::string_view next();

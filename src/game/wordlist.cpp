@@ -43,9 +43,8 @@ std::string_view reasonText(WordListError::Reason reason)
 
 std::string lowerAscii(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
-    });
+    std::transform(text.begin(), text.end(), text.begin(),
+        [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c); });
     return text;
 }
 
@@ -75,8 +74,8 @@ bool isUtf8List(std::string_view text)
     if (text.starts_with(kUtf8Bom)) {
         return true;
     }
-    const bool beyondAscii = std::any_of(text.begin(), text.end(),
-                                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    const bool beyondAscii = std::any_of(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     return beyondAscii && cp1252::isValidUtf8(text);
 }
 
@@ -97,7 +96,7 @@ WordListError::WordListError(Reason reason, fs::path path)
 std::string WordListError::message() const
 {
     return cp1252::fromUtf8(std::string(reasonText(m_reason)) + ":\r" + m_path.string()
-                            + "\r\rEl juego no puede continuar y se cerrará.");
+        + "\r\rEl juego no puede continuar y se cerrará.");
 }
 
 WordList::WordList(const fs::path &folder, std::string_view baseName)
@@ -177,8 +176,8 @@ std::string WordList::item(std::uint32_t k) const
     std::string_view item;
     for (std::uint32_t i = 0; i < k; ++i) {
         if (reader.atEnd()) {
-            throw WordListError(k == 1 ? WordListError::Reason::Empty : WordListError::Reason::Shrunk,
-                                m_path);
+            throw WordListError(
+                k == 1 ? WordListError::Reason::Empty : WordListError::Reason::Shrunk, m_path);
         }
         item = reader.next();
     }

@@ -24,7 +24,8 @@ void applyClassicAppearance(QApplication &app)
     palette.setColor(QPalette::HighlightedText, Qt::white);
     // Disabled text is greyed, so a letter already tried shows as used.
     const QColor grey(0x80, 0x80, 0x80);
-    for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text }) {
+    for (const QPalette::ColorRole role :
+        { QPalette::WindowText, QPalette::ButtonText, QPalette::Text }) {
         palette.setColor(QPalette::Disabled, role, grey);
     }
     QApplication::setPalette(palette);

@@ -12,12 +12,13 @@ ImageBox::ImageBox(QWidget *parent, bool stretched)
 
 void ImageBox::installAccessibility()
 {
-    QAccessible::installFactory([](const QString &className, QObject *object) -> QAccessibleInterface * {
-        if (className == QLatin1String("ImageBox") && object->isWidgetType()) {
-            return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-        }
-        return nullptr;
-    });
+    QAccessible::installFactory(
+        [](const QString &className, QObject *object) -> QAccessibleInterface * {
+            if (className == QLatin1String("ImageBox") && object->isWidgetType()) {
+                return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+            }
+            return nullptr;
+        });
 }
 
 void ImageBox::setPicture(Picture::Ptr picture)
@@ -52,7 +53,8 @@ void ImageBox::mousePressEvent(QMouseEvent *event)
 
 void ImageBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) {
         emit clicked();

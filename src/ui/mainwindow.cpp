@@ -30,10 +30,22 @@ namespace {
 
 // Colours of the design, and the system colours it names by their role.
 const QColor kFace(0xC0, 0xC0, 0xC0);
-QColor buttonText() { return QApplication::palette().color(QPalette::ButtonText); }
-QColor windowText() { return QApplication::palette().color(QPalette::WindowText); }
-QColor menuText() { return QApplication::palette().color(QPalette::WindowText); }
-QColor captionText() { return QApplication::palette().color(QPalette::HighlightedText); }
+QColor buttonText()
+{
+    return QApplication::palette().color(QPalette::ButtonText);
+}
+QColor windowText()
+{
+    return QApplication::palette().color(QPalette::WindowText);
+}
+QColor menuText()
+{
+    return QApplication::palette().color(QPalette::WindowText);
+}
+QColor captionText()
+{
+    return QApplication::palette().color(QPalette::HighlightedText);
+}
 
 // The outer size the window is given when it loads (5745 x 6500 twips) leaves, inside a
 // standard frame, title bar and menu bar, a client area this size: the right part of
@@ -116,8 +128,8 @@ MainWindow::MainWindow(const QString &programFolder, Desktop *desktop, QWidget *
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quimbelo  2.0 Brundel .. Especial Tornelas"));
     setWindowIcon(pictures::windowIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kFace);
     setPalette(palette);
@@ -150,7 +162,8 @@ void MainWindow::buildControls(QWidget *client)
     Shape3->setObjectName(QStringLiteral("Shape3"));
     Shape3->setGeometry(twips::rect(4320, 4680, 1095, 495));
 
-    Pelicula1 = makeLabel(client, "Pelicula1", twips::rect(0, 120, 3720, 435), QStringLiteral("PENTIUM 2"));
+    Pelicula1 = makeLabel(
+        client, "Pelicula1", twips::rect(0, 120, 3720, 435), QStringLiteral("PENTIUM 2"));
     Pelicula1->setFont(fonts::design(QStringLiteral("Arial"), 14.25, fonts::Style::BoldItalic));
     Pelicula1->setWordWrap(false);
     setColours(Pelicula1, windowText(), kFace);
@@ -166,9 +179,11 @@ void MainWindow::buildControls(QWidget *client)
     Image2->setToolTip(kPartnerToolTip);
     connect(Image2, &ImageBox::clicked, this, [this] { m_game.Image2_Click(); });
 
-    Label8 = makeLabel(client, "Label8", twips::rect(1080, 960, 735, 375), QStringLiteral("Nº de Letras"));
+    Label8 = makeLabel(
+        client, "Label8", twips::rect(1080, 960, 735, 375), QStringLiteral("Nº de Letras"));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label7 = makeLabel(client, "Label7", twips::rect(960, 1320, 1095, 375), QStringLiteral("Label7"));
+    Label7
+        = makeLabel(client, "Label7", twips::rect(960, 1320, 1095, 375), QStringLiteral("Label7"));
     Label7->setFont(fonts::design(QStringLiteral("MS Sans Serif"), 12));
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -182,7 +197,8 @@ void MainWindow::buildControls(QWidget *client)
 
     buildLetterKeys(client);
 
-    Label2 = makeLabel(client, "Label2", twips::rect(120, 4320, 1020, 285), QStringLiteral("Solucion"));
+    Label2 = makeLabel(
+        client, "Label2", twips::rect(120, 4320, 1020, 285), QStringLiteral("Solucion"));
     Label2->setFont(fonts::design(QStringLiteral("Arial"), 12, fonts::Style::Bold));
     setColours(Label2, Qt::white, QColor(0x80, 0x00, 0x00));
 
@@ -197,7 +213,8 @@ void MainWindow::buildControls(QWidget *client)
     setColours(Command1, buttonText(), QColor(0xC0, 0xC0, 0x00));
     connect(Command1, &QPushButton::clicked, this, [this] { m_game.Command1_Click(); });
 
-    const QFont counterFont = fonts::design(QStringLiteral("Comic Sans MS"), 11.25, fonts::Style::Bold);
+    const QFont counterFont
+        = fonts::design(QStringLiteral("Comic Sans MS"), 11.25, fonts::Style::Bold);
     Label4 = makeLabel(client, "Label4", twips::rect(960, 4680, 435, 375), QStringLiteral("0"));
     Label5 = makeLabel(client, "Label5", twips::rect(2280, 4680, 195, 375), QStringLiteral("0"));
     for (QLabel *counter : { Label4, Label5 }) {
@@ -208,27 +225,34 @@ void MainWindow::buildControls(QWidget *client)
         setColours(counter, windowText(), captionText());
     }
 
-    Label9 = makeLabel(client, "Label9", twips::rect(2760, 4680, 735, 495), QStringLiteral("Palabras  Acertadas"));
-    Label10 = makeLabel(client, "Label10", twips::rect(4320, 4680, 615, 375), QStringLiteral("N° de Juegos"));
+    Label9 = makeLabel(
+        client, "Label9", twips::rect(2760, 4680, 735, 495), QStringLiteral("Palabras  Acertadas"));
+    Label10 = makeLabel(
+        client, "Label10", twips::rect(4320, 4680, 615, 375), QStringLiteral("N° de Juegos"));
     Label10->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1 = makeLabel(client, "Label1", twips::rect(120, 4800, 780, 255), QStringLiteral("Intentos"));
-    Label3 = makeLabel(client, "Label3", twips::rect(1440, 4800, 735, 255), QStringLiteral("Errores"));
+    Label1
+        = makeLabel(client, "Label1", twips::rect(120, 4800, 780, 255), QStringLiteral("Intentos"));
+    Label3
+        = makeLabel(client, "Label3", twips::rect(1440, 4800, 735, 255), QStringLiteral("Errores"));
     for (QLabel *heading : { Label1, Label3 }) {
         heading->setFont(fonts::design(QStringLiteral("Arial"), 11.25, fonts::Style::Italic));
         heading->setWordWrap(false);
         setColours(heading, windowText(), kFace);
     }
-    Label6 = makeLabel(client, "Label6", twips::rect(3600, 4800, 495, 255), QStringLiteral("Acertadas"));
+    Label6 = makeLabel(
+        client, "Label6", twips::rect(3600, 4800, 495, 255), QStringLiteral("Acertadas"));
     Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColours(Label6, QColor(0x00, 0xFF, 0x00), buttonText());
-    Label11 = makeLabel(client, "Label11", twips::rect(4920, 4800, 375, 255), QStringLiteral("Label11"));
+    Label11 = makeLabel(
+        client, "Label11", twips::rect(4920, 4800, 375, 255), QStringLiteral("Label11"));
     setColours(Label11, QColor(0x00, 0xFF, 0x00), menuText());
 
     Image7 = new ImageBox(client);
     Image7->setObjectName(QStringLiteral("Image7"));
     Image7->setGeometry(twips::rect(120, 5280, 2415, 495));
 
-    const QFont addressFont = fonts::design(QStringLiteral("MS Sans Serif"), 8.25, fonts::Style::Bold);
+    const QFont addressFont
+        = fonts::design(QStringLiteral("MS Sans Serif"), 8.25, fonts::Style::Bold);
     Label14 = makeLabel(client, "Label14", twips::rect(2640, 5280, 2775, 255), kDistributorSite);
     Label15 = makeLabel(client, "Label15", twips::rect(2640, 5520, 3015, 255), kPartnerSite);
     for (QLabel *address : { Label14, Label15 }) {
@@ -278,7 +302,9 @@ void MainWindow::buildThemeFrame(QWidget *client)
 
     const int tops[4] = { 240, 600, 960, 1320 };
     for (int i = 0; i < 4; ++i) {
-        auto *option = new QRadioButton(QString::fromUtf8(kThemes[i].caption.data(), qsizetype(kThemes[i].caption.size())), Frame1);
+        auto *option = new QRadioButton(
+            QString::fromUtf8(kThemes[i].caption.data(), qsizetype(kThemes[i].caption.size())),
+            Frame1);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         option->setGeometry(twips::rect(120, tops[i], i == 3 ? 1090 : 1095, 255));
         setColours(option, buttonText(), i == 3 ? QColor(0xFF, 0xFF, 0x00) : kFace);
@@ -307,9 +333,11 @@ void MainWindow::buildThemeFrame(QWidget *client)
         });
     }
 
-    Label12 = makeLabel(Frame1, "Label12", twips::rect(1230, 1320, 745, 255), QStringLiteral("Novedad"));
+    Label12 = makeLabel(
+        Frame1, "Label12", twips::rect(1230, 1320, 745, 255), QStringLiteral("Novedad"));
     setColours(Label12, QColor::fromRgb(kYellow), windowText());
-    Label13 = makeLabel(Frame1, "Label13", twips::rect(120, 1650, 1455, 165), QStringLiteral("96.864 Palabras"));
+    Label13 = makeLabel(
+        Frame1, "Label13", twips::rect(120, 1650, 1455, 165), QStringLiteral("96.864 Palabras"));
     setColours(Label13, QColor::fromRgb(kYellow), buttonText());
     Label13->setWordWrap(false);
 }
@@ -323,7 +351,8 @@ void MainWindow::buildLetterKeys(QWidget *client)
         key->setGeometry(letraGeometry(i));
         key->setAutoDefault(false);
         key->installEventFilter(this);
-        connect(key, &QPushButton::clicked, this, [this, i] { m_game.Letra_Click(static_cast<std::int16_t>(i)); });
+        connect(key, &QPushButton::clicked, this,
+            [this, i] { m_game.Letra_Click(static_cast<std::int16_t>(i)); });
         Letra[i] = key;
     }
 }
@@ -335,8 +364,11 @@ void MainWindow::buildPictureStores(QWidget *client)
     for (int k = 0; k < pictures::kStageCount; ++k) {
         auto *store = new ImageBox(client);
         store->setObjectName(QStringLiteral("Image3_%1").arg(k));
-        store->setGeometry(k == 0 ? twips::rect(6960, 120, 255, 345)
-                                  : twips::rect(7080, std::array { 600, 960, 1320, 1680, 2040, 2400, 2760, 3120, 3600, 3960 }[k - 1], 135, 255));
+        store->setGeometry(k == 0
+                ? twips::rect(6960, 120, 255, 345)
+                : twips::rect(7080,
+                    std::array { 600, 960, 1320, 1680, 2040, 2400, 2760, 3120, 3600, 3960 }[k - 1],
+                    135, 255));
         store->setPicture(stages[k]);
         store->hide();
         Image3[k] = store;
@@ -432,7 +464,8 @@ bool MainWindow::load(Picture::Ptr splashWordmark)
 void MainWindow::showCentred()
 {
     adjustSize();
-    const QRect available = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect available
+        = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
     if (Letra[0]->isEnabled()) {
@@ -455,11 +488,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return QMainWindow::eventFilter(watched, event);
         }
         // Alt and Ctrl combinations are menu keys and shortcuts, not characters.
-        const bool command = key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+        const bool command
+            = key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
         if (index.isValid() && !command) {
             const int code = textcodec::cp1252Code(key->text());
             if (code > 0) {
-                m_game.Letra_KeyPress(static_cast<std::int16_t>(index.toInt()), static_cast<std::int16_t>(code));
+                m_game.Letra_KeyPress(
+                    static_cast<std::int16_t>(index.toInt()), static_cast<std::int16_t>(code));
             }
         }
     }
@@ -515,7 +550,8 @@ void MainWindow::setCaption(Caption label, const std::string &text)
     if (label == Caption::Pelicula1) {
         Pelicula1->setAccessibleDescription(
             QStringLiteral("Palabra oculta de %1 caracteres").arg(Pelicula1->text().size()));
-        fitToWidth(Pelicula1, fonts::design(QStringLiteral("Arial"), 14.25, fonts::Style::BoldItalic));
+        fitToWidth(
+            Pelicula1, fonts::design(QStringLiteral("Arial"), 14.25, fonts::Style::BoldItalic));
     } else if (label == Caption::Label4 || label == Caption::Label5) {
         // "10" failures do not fit the designed box of Label5.
         widenToText(target, label == Caption::Label4 ? twips::toPixels(435) : twips::toPixels(195));
@@ -546,7 +582,8 @@ void MainWindow::setLetraEnabled(int index, bool enabled)
         }
     }
     key->setEnabled(enabled);
-    key->setAccessibleDescription(enabled ? QStringLiteral("Tecla disponible") : QStringLiteral("Tecla ya probada"));
+    key->setAccessibleDescription(
+        enabled ? QStringLiteral("Tecla disponible") : QStringLiteral("Tecla ya probada"));
 }
 
 bool MainWindow::focusFirstLetra()
@@ -582,7 +619,8 @@ void MainWindow::showStage(int stage)
 {
     const int shown = std::clamp(stage, 0, pictures::kStageCount - 1);
     Image1->setPicture(Image3.at(shown)->picture());
-    Image1->setAccessibleName(QStringLiteral("Horca: %1 de %2").arg(shown).arg(pictures::kStageCount - 1));
+    Image1->setAccessibleName(
+        QStringLiteral("Horca: %1 de %2").arg(shown).arg(pictures::kStageCount - 1));
 }
 
 PictureId MainWindow::picture(ImageControl control) const
@@ -608,10 +646,11 @@ void MainWindow::setTextColour(ColourLabel label, Rgb colour)
     target->setPalette(palette);
 }
 
-MessageAnswer MainWindow::messageBox(const std::string &text, MessageStyle style, const std::string &title)
+MessageAnswer MainWindow::messageBox(
+    const std::string &text, MessageStyle style, const std::string &title)
 {
     return messagebox::show(isVisible() ? this : nullptr, textcodec::fromCp1252(text), style,
-                            textcodec::fromCp1252(title));
+        textcodec::fromCp1252(title));
 }
 
 void MainWindow::endProgram()

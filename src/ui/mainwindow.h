@@ -29,7 +29,8 @@ class MainWindow : public QMainWindow, public quimbelo::FormPort
 public:
     // programFolder: where the word lists lie. desktop: what opens the help file and the
     // mail links (the system's own when null).
-    explicit MainWindow(const QString &programFolder, Desktop *desktop = nullptr, QWidget *parent = nullptr);
+    explicit MainWindow(
+        const QString &programFolder, Desktop *desktop = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Prepares the window before it is first shown: its size, the counters, the first
@@ -57,8 +58,8 @@ public:
     void sharePicture(quimbelo::ImageControl source, quimbelo::ImageControl target) override;
     quimbelo::Rgb textColour(quimbelo::ColourLabel label) const override;
     void setTextColour(quimbelo::ColourLabel label, quimbelo::Rgb colour) override;
-    quimbelo::MessageAnswer messageBox(const std::string &text, quimbelo::MessageStyle style,
-                                       const std::string &title) override;
+    quimbelo::MessageAnswer messageBox(
+        const std::string &text, quimbelo::MessageStyle style, const std::string &title) override;
     void endProgram() override;
     double secondsSinceMidnight() const override;
     void reseedRandom(double seed) override;
@@ -98,9 +99,12 @@ private:
     QLabel *Pelicula1 = nullptr;
     ImageBox *Image1 = nullptr;
     ImageBox *Image2 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
-    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
-    QLabel *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+           *Label5 = nullptr;
+    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr,
+           *Label10 = nullptr;
+    QLabel *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr,
+           *Label15 = nullptr;
     QGroupBox *Frame1 = nullptr;
     std::array<QRadioButton *, 4> Option {};
     ImageBox *Image4 = nullptr;

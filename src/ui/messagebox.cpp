@@ -11,7 +11,11 @@ namespace {
 class GameMessageBox : public QMessageBox
 {
 public:
-    GameMessageBox(QWidget *parent, bool question) : QMessageBox(parent), m_question(question) { }
+    GameMessageBox(QWidget *parent, bool question)
+        : QMessageBox(parent)
+        , m_question(question)
+    {
+    }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override
@@ -39,8 +43,8 @@ private:
 
 namespace messagebox {
 
-quimbelo::MessageAnswer show(QWidget *parent, const QString &text, quimbelo::MessageStyle style,
-                             const QString &title)
+quimbelo::MessageAnswer show(
+    QWidget *parent, const QString &text, quimbelo::MessageStyle style, const QString &title)
 {
     using quimbelo::MessageAnswer;
     using quimbelo::MessageStyle;
@@ -61,7 +65,8 @@ quimbelo::MessageAnswer show(QWidget *parent, const QString &text, quimbelo::Mes
         box.setDefaultButton(yes);
         box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     } else {
-        box.setIcon(style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::Critical);
+        box.setIcon(
+            style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::Critical);
         QPushButton *ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);

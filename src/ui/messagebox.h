@@ -11,7 +11,7 @@ class QWidget;
 namespace messagebox {
 
 // Shows the box modally over parent and returns the button pressed.
-quimbelo::MessageAnswer show(QWidget *parent, const QString &text, quimbelo::MessageStyle style,
-                             const QString &title);
+quimbelo::MessageAnswer show(
+    QWidget *parent, const QString &text, quimbelo::MessageStyle style, const QString &title);
 
 } // namespace messagebox

@@ -64,8 +64,8 @@ QByteArray svgWithParts(const QByteArray &svg, int partCount)
         if (reader.isStartElement()) {
             ++depth;
             const QStringView id = reader.attributes().value(QLatin1String("id"));
-            if (depth == 2 && reader.name() == QLatin1String("g") && id.startsWith(QLatin1String("part"))
-                && id.mid(4).toInt() > partCount) {
+            if (depth == 2 && reader.name() == QLatin1String("g")
+                && id.startsWith(QLatin1String("part")) && id.mid(4).toInt() > partCount) {
                 reader.skipCurrentElement();
                 --depth;
                 continue;

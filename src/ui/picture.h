@@ -19,8 +19,10 @@ public:
     using Ptr = std::shared_ptr<const Picture>;
 
     // background fills the picture before the drawing; transparent by default.
-    static Ptr fromSvg(const QByteArray &svg, QSize designSize, QColor background = Qt::transparent);
-    static Ptr fromResource(const QString &path, QSize designSize, QColor background = Qt::transparent);
+    static Ptr fromSvg(
+        const QByteArray &svg, QSize designSize, QColor background = Qt::transparent);
+    static Ptr fromResource(
+        const QString &path, QSize designSize, QColor background = Qt::transparent);
 
     ~Picture();
 

@@ -66,7 +66,9 @@ class StartupTest : public QObject
     // Waits for the game window that the splash hands over to.
     MainWindow *gameWindow()
     {
-        if (!QTest::qWaitFor([this] { return m_startup->mainWindow() && m_startup->mainWindow()->isVisible(); })) {
+        if (!QTest::qWaitFor([this] {
+                return m_startup->mainWindow() && m_startup->mainWindow()->isVisible();
+            })) {
             return nullptr;
         }
         return m_startup->mainWindow();
@@ -88,7 +90,8 @@ private slots:
     void theSplashShowsTheVersionBuiltFromTheProgram()
     {
         SplashWindow *splash = startSplash();
-        QCOMPARE(splash->findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Versión 2.0.0"));
+        QCOMPARE(
+            splash->findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Versión 2.0.0"));
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->size(), QSize(419, 287));
         QCOMPARE(gameWindowCount(), 0);
@@ -158,7 +161,8 @@ private slots:
         QVERIFY(gameWindow());
         QTest::qWait(20);
         QCOMPARE(gameWindowCount(), 1);
-        QCOMPARE(m_startup->mainWindow()->findChild<QLabel *>("Label11")->text(), QStringLiteral("1"));
+        QCOMPARE(
+            m_startup->mainWindow()->findChild<QLabel *>("Label11")->text(), QStringLiteral("1"));
     }
 
     void theAboutWindowOpensAfreshAndClosesEveryWay_data()
@@ -226,7 +230,8 @@ private slots:
         QTest::mouseClick(window->findChild<QWidget *>("Image2"), Qt::LeftButton);
         QTest::mouseClick(window->findChild<QWidget *>("Image4"), Qt::LeftButton);
         QTest::mouseClick(window->findChild<QWidget *>("Label15"), Qt::LeftButton);
-        QCOMPARE(m_desktop.links, QStringList({ "mailto:autor@quimbelo.example", "mailto:contacto@tornelas.example" }));
+        QCOMPARE(m_desktop.links,
+            QStringList({ "mailto:autor@quimbelo.example", "mailto:contacto@tornelas.example" }));
     }
 
     void salirEndsTheProgramWithStatusZero()
@@ -236,7 +241,8 @@ private slots:
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
         QSignalSpy finished(m_startup.get(), &Startup::finished);
-        QTest::keyClick(window->findChild<QPushButton *>("Letra_0"), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(
+            window->findChild<QPushButton *>("Letra_0"), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.at(0).at(0).toInt(), 0);
         QVERIFY(!window->isVisible());

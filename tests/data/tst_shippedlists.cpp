@@ -56,8 +56,9 @@ private slots:
             QVERIFY2(line.endsWith('\r'), qPrintable(where + ": not CR LF"));
             const QByteArray item = line.chopped(1);
             QVERIFY2(!item.isEmpty(), qPrintable(where + ": blank"));
-            QVERIFY2(!item.contains(',') && !item.contains('"') && !item.contains('\t') && !item.contains('\r'),
-                     qPrintable(where + ": separator inside"));
+            QVERIFY2(!item.contains(',') && !item.contains('"') && !item.contains('\t')
+                    && !item.contains('\r'),
+                qPrintable(where + ": separator inside"));
             QVERIFY2(item.trimmed() == item, qPrintable(where + ": blanks around"));
             const QByteArray upper = QByteArray::fromStdString(cp1252::toUpper(item.toStdString()));
             QVERIFY2(!seen.contains(upper), qPrintable(where + ": repeated"));

@@ -32,8 +32,9 @@ struct FakeForm : quimbelo::FormPort
     int focusRequests = 0;
 
     quimbelo::PictureId image4 = 1, image5 = 2, image6 = 3;
-    std::map<quimbelo::ColourLabel, quimbelo::Rgb> colours { { quimbelo::ColourLabel::Label12, 0xFFFF00 },
-                                                             { quimbelo::ColourLabel::Label15, 0x0000C0 } };
+    std::map<quimbelo::ColourLabel, quimbelo::Rgb> colours {
+        { quimbelo::ColourLabel::Label12, 0xFFFF00 }, { quimbelo::ColourLabel::Label15, 0x0000C0 }
+    };
 
     std::vector<Shown> shown;
     std::deque<quimbelo::MessageAnswer> answers; // to "¿Quieres jugar otra vez?"
@@ -52,9 +53,15 @@ struct FakeForm : quimbelo::FormPort
         const auto it = captions.find(label);
         return it == captions.end() ? std::string() : it->second;
     }
-    void setCaption(quimbelo::Caption label, const std::string &text) override { captions[label] = text; }
+    void setCaption(quimbelo::Caption label, const std::string &text) override
+    {
+        captions[label] = text;
+    }
 
-    std::string letraCaption(int index) const override { return std::string(quimbelo::kLetraCaptions.at(index)); }
+    std::string letraCaption(int index) const override
+    {
+        return std::string(quimbelo::kLetraCaptions.at(index));
+    }
     bool letraEnabled(int index) const override { return enabled.at(index); }
     void setLetraEnabled(int index, bool on) override { enabled.at(index) = on; }
     bool focusFirstLetra() override
@@ -84,16 +91,25 @@ struct FakeForm : quimbelo::FormPort
     void sharePicture(quimbelo::ImageControl source, quimbelo::ImageControl target) override
     {
         const quimbelo::PictureId id = picture(source);
-        (target == quimbelo::ImageControl::Image4 ? image4 : target == quimbelo::ImageControl::Image5 ? image5 : image6) = id;
+        (target == quimbelo::ImageControl::Image4          ? image4
+                : target == quimbelo::ImageControl::Image5 ? image5
+                                                           : image6)
+            = id;
     }
-    quimbelo::Rgb textColour(quimbelo::ColourLabel label) const override { return colours.at(label); }
-    void setTextColour(quimbelo::ColourLabel label, quimbelo::Rgb colour) override { colours[label] = colour; }
+    quimbelo::Rgb textColour(quimbelo::ColourLabel label) const override
+    {
+        return colours.at(label);
+    }
+    void setTextColour(quimbelo::ColourLabel label, quimbelo::Rgb colour) override
+    {
+        colours[label] = colour;
+    }
 
-    quimbelo::MessageAnswer messageBox(const std::string &text, quimbelo::MessageStyle style,
-                                       const std::string &title) override
+    quimbelo::MessageAnswer messageBox(
+        const std::string &text, quimbelo::MessageStyle style, const std::string &title) override
     {
         shown.push_back({ text, style, title, caption(quimbelo::Caption::Pelicula1), text1,
-                          caption(quimbelo::Caption::Label6) });
+            caption(quimbelo::Caption::Label6) });
         if (style != quimbelo::MessageStyle::YesNo) {
             return quimbelo::MessageAnswer::Ok;
         }

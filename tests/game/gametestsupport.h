@@ -17,10 +17,7 @@
 class GameFixture
 {
 public:
-    GameFixture()
-    {
-        form.folder = m_dir.path().toStdString();
-    }
+    GameFixture() { form.folder = m_dir.path().toStdString(); }
 
     // Writes a list file (bytes as given) into the program folder.
     void writeList(std::string_view baseName, std::string_view bytes)

@@ -14,7 +14,7 @@ private slots:
         f.loadWithWord("casa");
         const PictureId own = f.form.image4, fifth = f.form.image5, sixth = f.form.image6;
         const std::pair<PictureId, Rgb> expected[] = { { fifth, 0xFF0000 }, { sixth, 0x000000 },
-                                                       { fifth, 0xFF0000 }, { sixth, 0x000000 } };
+            { fifth, 0xFF0000 }, { sixth, 0x000000 } };
         QVERIFY(own != sixth);
         for (const auto &[picture, colour] : expected) {
             f.game.Timer1_Timer();
@@ -59,7 +59,9 @@ private slots:
         f.game.MnAyuda2_Click();
         f.form.folder = "/";
         f.game.MnAyuda2_Click();
-        QCOMPARE(f.form.openedFiles, (std::vector<std::string> { "/opt/mis juegos/a\"b;$(rm -rf x)/leeme.txt", "/leeme.txt" }));
+        QCOMPARE(f.form.openedFiles,
+            (std::vector<std::string> {
+                "/opt/mis juegos/a\"b;$(rm -rf x)/leeme.txt", "/leeme.txt" }));
     }
 
     void thePicturesOpenMailMessages()
@@ -69,8 +71,10 @@ private slots:
         f.game.Image2_Click();
         f.game.Image4_Click();
         QCOMPARE(f.form.openedLinks.size(), std::size_t(2));
-        QVERIFY(f.form.openedLinks[0].starts_with("mailto:") && f.form.openedLinks[0].ends_with(".example"));
-        QVERIFY(f.form.openedLinks[1].starts_with("mailto:") && f.form.openedLinks[1] != f.form.openedLinks[0]);
+        QVERIFY(f.form.openedLinks[0].starts_with("mailto:")
+            && f.form.openedLinks[0].ends_with(".example"));
+        QVERIFY(f.form.openedLinks[1].starts_with("mailto:")
+            && f.form.openedLinks[1] != f.form.openedLinks[0]);
         QVERIFY(f.form.shown.empty());
         QCOMPARE(f.form.caption(Caption::Label11), std::string("1"));
     }

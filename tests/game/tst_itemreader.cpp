@@ -14,27 +14,42 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("one per line, CR LF") << QByteArray("casa\r\nperro\r\n") << QStringList { "casa", "perro" };
-        QTest::newRow("last line without a break") << QByteArray("casa\r\nperro") << QStringList { "casa", "perro" };
+        QTest::newRow("one per line, CR LF")
+            << QByteArray("casa\r\nperro\r\n") << QStringList { "casa", "perro" };
+        QTest::newRow("last line without a break")
+            << QByteArray("casa\r\nperro") << QStringList { "casa", "perro" };
         QTest::newRow("lone LF") << QByteArray("casa\nperro\n") << QStringList { "casa", "perro" };
         QTest::newRow("lone CR") << QByteArray("casa\rperro\r") << QStringList { "casa", "perro" };
-        QTest::newRow("LF CR is two breaks") << QByteArray("casa\n\rperro") << QStringList { "casa", "perro" };
-        QTest::newRow("comma ends an item") << QByteArray("uno, dos\r\n") << QStringList { "uno", "dos" };
-        QTest::newRow("two commas give an empty item") << QByteArray("a,,b") << QStringList { "a", "", "b" };
-        QTest::newRow("comma before the line break") << QByteArray("a,\r\nb") << QStringList { "a", "", "b" };
+        QTest::newRow("LF CR is two breaks")
+            << QByteArray("casa\n\rperro") << QStringList { "casa", "perro" };
+        QTest::newRow("comma ends an item")
+            << QByteArray("uno, dos\r\n") << QStringList { "uno", "dos" };
+        QTest::newRow("two commas give an empty item")
+            << QByteArray("a,,b") << QStringList { "a", "", "b" };
+        QTest::newRow("comma before the line break")
+            << QByteArray("a,\r\nb") << QStringList { "a", "", "b" };
         QTest::newRow("comma at the very end") << QByteArray("a,") << QStringList { "a" };
-        QTest::newRow("quoted item holds commas") << QByteArray("\"a, b\",c\r\n") << QStringList { "a, b", "c" };
+        QTest::newRow("quoted item holds commas")
+            << QByteArray("\"a, b\",c\r\n") << QStringList { "a, b", "c" };
         QTest::newRow("empty quotes") << QByteArray("\"\"\r\nx") << QStringList { "", "x" };
-        QTest::newRow("quoted item keeps its blanks") << QByteArray("\" a \"") << QStringList { " a " };
-        QTest::newRow("text after the closing quote is dropped") << QByteArray("\"ab\"cd,e") << QStringList { "ab", "e" };
-        QTest::newRow("unclosed quote runs to the end") << QByteArray("\"ab\r\ncd") << QStringList { "ab\r\ncd" };
-        QTest::newRow("quoted item spans lines") << QByteArray("\"a\r\nb\",c") << QStringList { "a\r\nb", "c" };
-        QTest::newRow("quote inside an item is kept") << QByteArray("ab\"cd\r\n") << QStringList { "ab\"cd" };
-        QTest::newRow("blanks around an item") << QByteArray("  la casa \t\r\n") << QStringList { "la casa" };
-        QTest::newRow("blank lines are skipped") << QByteArray("\r\na\r\n\r\n  \r\nb\r\n\r\n") << QStringList { "a", "b" };
+        QTest::newRow("quoted item keeps its blanks")
+            << QByteArray("\" a \"") << QStringList { " a " };
+        QTest::newRow("text after the closing quote is dropped")
+            << QByteArray("\"ab\"cd,e") << QStringList { "ab", "e" };
+        QTest::newRow("unclosed quote runs to the end")
+            << QByteArray("\"ab\r\ncd") << QStringList { "ab\r\ncd" };
+        QTest::newRow("quoted item spans lines")
+            << QByteArray("\"a\r\nb\",c") << QStringList { "a\r\nb", "c" };
+        QTest::newRow("quote inside an item is kept")
+            << QByteArray("ab\"cd\r\n") << QStringList { "ab\"cd" };
+        QTest::newRow("blanks around an item")
+            << QByteArray("  la casa \t\r\n") << QStringList { "la casa" };
+        QTest::newRow("blank lines are skipped")
+            << QByteArray("\r\na\r\n\r\n  \r\nb\r\n\r\n") << QStringList { "a", "b" };
         QTest::newRow("empty text") << QByteArray("") << QStringList {};
         QTest::newRow("only line breaks") << QByteArray("\r\n\n\r") << QStringList {};
-        QTest::newRow("high bytes pass through") << QByteArray("ni\xF1o") << QStringList { QString::fromLatin1("ni\xF1o") };
+        QTest::newRow("high bytes pass through")
+            << QByteArray("ni\xF1o") << QStringList { QString::fromLatin1("ni\xF1o") };
     }
     void items()
     {

@@ -70,7 +70,9 @@ private slots:
         QCOMPARE(int(f.form.shown.size()), 2);
         const auto &report = f.form.shown[0];
         QCOMPARE(report.style, MessageStyle::Critical);
-        QCOMPARE(report.text, std::string("Has perdido\rLa soluci\xF3n era: \r O \rNumero de intentos: 11\rNumero de fallos: 10"));
+        QCOMPARE(report.text,
+            std::string("Has perdido\rLa soluci\xF3n era: \r O \rNumero de intentos: 11\rNumero de "
+                        "fallos: 10"));
         QCOMPARE(report.display, std::string("O"));
         QCOMPARE(f.form.shown[1].text, question);
         QCOMPARE(f.form.shown[1].style, MessageStyle::YesNo);
@@ -120,7 +122,9 @@ private slots:
         f.form.answers = { MessageAnswer::Yes };
         guess(f.game, 'S');
         QCOMPARE(f.form.shown[0].style, MessageStyle::Information);
-        QCOMPARE(f.form.shown[0].text, std::string("Correcto\rLa soluci\xF3n era: \r OSO \rNumero de intentos: 12\rNumero de fallos: 10"));
+        QCOMPARE(f.form.shown[0].text,
+            std::string("Correcto\rLa soluci\xF3n era: \r OSO \rNumero de intentos: 12\rNumero de "
+                        "fallos: 10"));
     }
 
     void aWinIsReportedThenCountedThenAQuestionIsAsked()
@@ -135,7 +139,9 @@ private slots:
         guess(f.game, 'R');
 
         QCOMPARE(int(f.form.shown.size()), 2);
-        QCOMPARE(f.form.shown[0].text, std::string("Correcto\rLa soluci\xF3n era: \r PERRO \rNumero de intentos: 5\rNumero de fallos: 1"));
+        QCOMPARE(f.form.shown[0].text,
+            std::string("Correcto\rLa soluci\xF3n era: \r PERRO \rNumero de intentos: 5\rNumero de "
+                        "fallos: 1"));
         QCOMPARE(f.form.shown[0].title, std::string("Quimbelo"));
         QCOMPARE(f.form.shown[0].display, std::string("PERRO"));
         QCOMPARE(f.form.shown[0].wordsGuessed, std::string("0"));
@@ -175,7 +181,9 @@ private slots:
         f.writeList("informatica", "casa\r\n");
         f.form.answers = { MessageAnswer::Yes };
         guess(f.game, 'Z');
-        QCOMPARE(f.form.shown[0].text, std::string("Correcto\rLa soluci\xF3n era: \r  \rNumero de intentos: 1\rNumero de fallos: 0"));
+        QCOMPARE(f.form.shown[0].text,
+            std::string(
+                "Correcto\rLa soluci\xF3n era: \r  \rNumero de intentos: 1\rNumero de fallos: 0"));
         QCOMPARE(f.game.round().Solucion, std::string("CASA"));
         QCOMPARE(f.game.round().Fallos, 0.0f);
         QCOMPARE(f.form.stage, 0);

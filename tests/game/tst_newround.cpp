@@ -34,10 +34,15 @@ private slots:
         QTest::addColumn<QByteArray>("item");
         QTest::addColumn<QByteArray>("word");
         QTest::addColumn<QByteArray>("mask");
-        QTest::newRow("words") << QByteArray("la casa azul") << QByteArray("LA CASA AZUL") << QByteArray("-- ---- ----");
-        QTest::newRow("hyphen") << QByteArray("e-mail") << QByteArray("E-MAIL") << QByteArray("------");
-        QTest::newRow("ñ and accents") << QByteArray("ni\xF1o cami\xF3n") << QByteArray("NI\xD1O CAMI\xD3N") << QByteArray("---- ------");
-        QTest::newRow("signs") << QByteArray("rock'n roll!") << QByteArray("ROCK'N ROLL!") << QByteArray("------ -----");
+        QTest::newRow("words") << QByteArray("la casa azul") << QByteArray("LA CASA AZUL")
+                               << QByteArray("-- ---- ----");
+        QTest::newRow("hyphen") << QByteArray("e-mail") << QByteArray("E-MAIL")
+                                << QByteArray("------");
+        QTest::newRow("ñ and accents")
+            << QByteArray("ni\xF1o cami\xF3n") << QByteArray("NI\xD1O CAMI\xD3N")
+            << QByteArray("---- ------");
+        QTest::newRow("signs") << QByteArray("rock'n roll!") << QByteArray("ROCK'N ROLL!")
+                               << QByteArray("------ -----");
     }
     void theDrawnItemIsUpperCasedAndMasked()
     {
@@ -160,8 +165,8 @@ private slots:
         f.game.Form_Load();
         guess(f.game, 'Z');
 
-        const std::pair<int, const char *> themes[] = { { 2, "peliculas" }, { 4, "diccionario" },
-                                                        { 1, "propios" }, { 3, "informatica" } };
+        const std::pair<int, const char *> themes[]
+            = { { 2, "peliculas" }, { 4, "diccionario" }, { 1, "propios" }, { 3, "informatica" } };
         for (const auto &[option, list] : themes) {
             f.form.option = option;
             f.game.Option2_Click(); // the four handlers are one
@@ -190,10 +195,14 @@ private slots:
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("missing") << QByteArray() << false << QStringLiteral("No se encuentra la lista de palabras:");
-        QTest::newRow("empty") << QByteArray() << true << QStringLiteral("La lista de palabras está vacía:");
-        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n") << true << QStringLiteral("La lista de palabras está vacía:");
-        QTest::newRow("binary") << QByteArray("\x00\x01\x02", 3) << true << QStringLiteral("La lista de palabras no es un archivo de texto:");
+        QTest::newRow("missing") << QByteArray() << false
+                                 << QStringLiteral("No se encuentra la lista de palabras:");
+        QTest::newRow("empty") << QByteArray() << true
+                               << QStringLiteral("La lista de palabras está vacía:");
+        QTest::newRow("blank lines only")
+            << QByteArray("\r\n\r\n") << true << QStringLiteral("La lista de palabras está vacía:");
+        QTest::newRow("binary") << QByteArray("\x00\x01\x02",
+            3) << true << QStringLiteral("La lista de palabras no es un archivo de texto:");
     }
     void aListThatFailsEndsTheProgramWithAMessage()
     {

@@ -39,7 +39,9 @@ private slots:
     void tenThousandRoundsLeaveMemoryFlat()
     {
         GameFixture f;
-        f.writeList("informatica", "raton\r\nteclado\r\npentium 2\r\ne-mail\r\nm\xF3" "dem\r\n");
+        f.writeList("informatica",
+            "raton\r\nteclado\r\npentium 2\r\ne-mail\r\nm\xF3"
+            "dem\r\n");
         f.writeList("peliculas", "Apolo 13\r\nTibur\xF3n\r\nEl se\xF1or de los anillos\r\n");
         f.writeList("propios", "ni\xF1o\r\ncasa\r\n\xE1rbol\r\n");
         f.writeList("diccionario", "abeja\r\nzorro\r\n");

@@ -17,7 +17,9 @@ private slots:
         QCOMPARE(int(f.form.shown.size()), 2);
         const auto &report = f.form.shown[0];
         QCOMPARE(report.style, MessageStyle::Information);
-        QCOMPARE(report.text, std::string("Correcto\rLa soluci\xF3n era: \r CAMI\xD3N \rNumero de intentos: 1\rNumero de fallos: 0"));
+        QCOMPARE(report.text,
+            std::string("Correcto\rLa soluci\xF3n era: \r CAMI\xD3N \rNumero de intentos: "
+                        "1\rNumero de fallos: 0"));
         QCOMPARE(report.solveBox, std::string("CAMI\xD3N"));
         QCOMPARE(report.display, std::string("CAMI\xD3N"));
         QCOMPARE(report.wordsGuessed, std::string("0"));
@@ -37,7 +39,9 @@ private slots:
         solve(f.form, f.game, "sol");
         QCOMPARE(f.form.stage, 2);
         QCOMPARE(f.form.caption(Caption::Label5), std::string("2"));
-        QCOMPARE(f.form.shown[0].text, std::string("Correcto\rLa soluci\xF3n era: \r SOL \rNumero de intentos: 3\rNumero de fallos: 2"));
+        QCOMPARE(f.form.shown[0].text,
+            std::string("Correcto\rLa soluci\xF3n era: \r SOL \rNumero de intentos: 3\rNumero de "
+                        "fallos: 2"));
         QVERIFY(f.game.ended());
         QCOMPARE(f.form.text1, std::string("SOL")); // nothing runs after No
     }
@@ -99,7 +103,9 @@ private slots:
         QCOMPARE(f.form.shown[10].text, std::string("No es correcto"));
         QCOMPARE(f.form.shown[10].display, std::string("-"));
         QCOMPARE(f.form.shown[11].style, MessageStyle::Critical);
-        QCOMPARE(f.form.shown[11].text, std::string("Has perdido\rLa soluci\xF3n era: \r O \rNumero de intentos: 11\rNumero de fallos: 10"));
+        QCOMPARE(f.form.shown[11].text,
+            std::string("Has perdido\rLa soluci\xF3n era: \r O \rNumero de intentos: 11\rNumero de "
+                        "fallos: 10"));
         QCOMPARE(f.form.shown[11].display, std::string("O"));
         QCOMPARE(f.form.shown[12].style, MessageStyle::YesNo);
 

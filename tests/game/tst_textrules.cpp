@@ -48,7 +48,10 @@ private slots:
         }
         const std::string upper = cp1252::toUpper(all);
         QCOMPARE(upper.size(), all.size());
-        QCOMPARE(cp1252::toUpper("la ca\xF1" "a de \xE1rbol"), std::string("LA CA\xD1" "A DE \xC1RBOL"));
+        QCOMPARE(cp1252::toUpper("la ca\xF1"
+                                 "a de \xE1rbol"),
+            std::string("LA CA\xD1"
+                        "A DE \xC1RBOL"));
     }
 
     void everyByteSurvivesTheWayToUnicodeAndBack()
@@ -67,11 +70,17 @@ private slots:
         QTest::addColumn<QByteArray>("utf8");
         QTest::addColumn<QByteArray>("cp1252");
         QTest::newRow("ascii") << QByteArray("casa") << QByteArray("casa");
-        QTest::newRow("ñ and accents") << QByteArray("ni\xC3\xB1o cami\xC3\xB3n") << QByteArray("ni\xF1o cami\xF3n");
-        QTest::newRow("euro and quotes") << QByteArray("\xE2\x82\xAC \xE2\x80\x9C") << QByteArray("\x80 \x93");
-        QTest::newRow("outside the code page") << QByteArray("a\xE6\x97\xA5" "b") << QByteArray("a?b");
+        QTest::newRow("ñ and accents")
+            << QByteArray("ni\xC3\xB1o cami\xC3\xB3n") << QByteArray("ni\xF1o cami\xF3n");
+        QTest::newRow("euro and quotes")
+            << QByteArray("\xE2\x82\xAC \xE2\x80\x9C") << QByteArray("\x80 \x93");
+        QTest::newRow("outside the code page") << QByteArray("a\xE6\x97\xA5"
+                                                             "b")
+                                               << QByteArray("a?b");
         QTest::newRow("astral plane") << QByteArray("\xF0\x9F\x98\x80") << QByteArray("?");
-        QTest::newRow("malformed bytes") << QByteArray("a\xF1" "b") << QByteArray("a?b");
+        QTest::newRow("malformed bytes") << QByteArray("a\xF1"
+                                                       "b")
+                                         << QByteArray("a?b");
         QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray("??");
         QTest::newRow("truncated at the end") << QByteArray("a\xC3") << QByteArray("a?");
     }

@@ -40,7 +40,8 @@ private slots:
     void init()
     {
         QDir dir(m_dir.path());
-        for (const QString &entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+        for (const QString &entry :
+            dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
             QFileInfo info(dir.filePath(entry));
             if (info.isDir() && !info.isSymLink()) {
                 QDir(info.filePath()).removeRecursively();
@@ -117,7 +118,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("Windows-1252") << QByteArray("ni\xF1o\r\ncami\xF3n\r\n\x80uro\r\n");
         QTest::newRow("UTF-8") << QByteArray("ni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBFni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
+        QTest::newRow("UTF-8 with BOM")
+            << QByteArray("\xEF\xBB\xBFni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
     }
     void utf8ListsGiveTheWordsOfTheirWindows1252Twin()
     {
@@ -132,7 +134,9 @@ private slots:
 
     void aByteOrderMarkIsNoPartOfTheFirstWord()
     {
-        write("propios.TXT", "\xEF\xBB\xBF" "casa\r\n");
+        write("propios.TXT",
+            "\xEF\xBB\xBF"
+            "casa\r\n");
         QCOMPARE(WordList(folder(), "propios").item(1), std::string("casa"));
     }
 

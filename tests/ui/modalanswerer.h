@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -25,14 +25,18 @@ public:
         QString screenText; // what the watched label showed meanwhile
     };
 
-    explicit ModalAnswerer(std::function<QString()> watch = {}) : m_watch(std::move(watch))
+    explicit ModalAnswerer(std::function<QString()> watch = {})
+        : m_watch(std::move(watch))
     {
         m_timer.setInterval(10);
         connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
         m_timer.start();
     }
 
-    void answer(std::initializer_list<QString> captions) { m_answers.insert(m_answers.end(), captions); }
+    void answer(std::initializer_list<QString> captions)
+    {
+        m_answers.insert(m_answers.end(), captions);
+    }
 
     QList<Seen> seen;
     bool pending() const { return !m_answers.empty(); }
@@ -45,7 +49,8 @@ private:
             return;
         }
         m_last = box;
-        Seen s { box->windowTitle(), box->text(), box->icon(), {}, {}, m_watch ? m_watch() : QString() };
+        Seen s { box->windowTitle(), box->text(), box->icon(), {}, {},
+            m_watch ? m_watch() : QString() };
         for (QAbstractButton *button : box->buttons()) {
             s.buttons << button->text();
         }

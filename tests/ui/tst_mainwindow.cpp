@@ -42,8 +42,7 @@ class MainWindowTest : public QObject
         file.write(bytes);
     }
 
-    template<typename T = QWidget>
-    T *find(const QString &name) const
+    template <typename T = QWidget> T *find(const QString &name) const
     {
         T *widget = m_window->findChild<T *>(name);
         if (widget == nullptr) {
@@ -52,7 +51,10 @@ class MainWindowTest : public QObject
         return widget;
     }
     QString text(const QString &label) const { return find<QLabel>(label)->text(); }
-    QPushButton *key(int index) const { return find<QPushButton>(QStringLiteral("Letra_%1").arg(index)); }
+    QPushButton *key(int index) const
+    {
+        return find<QPushButton>(QStringLiteral("Letra_%1").arg(index));
+    }
 
     void open()
     {
@@ -71,10 +73,7 @@ class MainWindowTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        applyClassicAppearance(*qApp);
-    }
+    void initTestCase() { applyClassicAppearance(*qApp); }
 
     void init()
     {
@@ -84,16 +83,14 @@ private slots:
         writeList("diccionario", "casa\r\n");
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-    }
+    void cleanup() { m_window.reset(); }
 
     void theWindowOpensReadyToPlay()
     {
         open();
         QCOMPARE(m_window->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Quimbelo  2.0 Brundel .. Especial Tornelas"));
+        QCOMPARE(
+            m_window->windowTitle(), QStringLiteral("Quimbelo  2.0 Brundel .. Especial Tornelas"));
         QCOMPARE(text("Pelicula1"), QStringLiteral("---"));
         QCOMPARE(text("Label7"), QStringLiteral("3"));
         QCOMPARE(text("Label11"), QStringLiteral("1"));
@@ -169,7 +166,9 @@ private slots:
         QCOMPARE(boxes.seen.size(), 2);
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Quimbelo"));
         QCOMPARE(boxes.seen[0].icon, QMessageBox::Information);
-        QCOMPARE(boxes.seen[0].text, QStringLiteral("Correcto\nLa solución era: \n OSO \nNumero de intentos: 3\nNumero de fallos: 1"));
+        QCOMPARE(boxes.seen[0].text,
+            QStringLiteral(
+                "Correcto\nLa solución era: \n OSO \nNumero de intentos: 3\nNumero de fallos: 1"));
         QCOMPARE(boxes.seen[0].buttons, QStringList { "Aceptar" });
         QCOMPARE(boxes.seen[0].screenText, QStringLiteral("OSO"));
         QCOMPARE(boxes.seen[1].text, QStringLiteral("¿Quieres jugar otra vez?"));
@@ -359,7 +358,8 @@ private slots:
         QCOMPARE(accessible("Label4")->text(QAccessible::Name), QStringLiteral("0"));
         QCOMPARE(accessible("Label4")->text(QAccessible::Description), QStringLiteral("Intentos"));
         QCOMPARE(accessible("Pelicula1")->text(QAccessible::Name), QStringLiteral("---"));
-        QCOMPARE(accessible("Pelicula1")->text(QAccessible::Description), QStringLiteral("Palabra oculta de 3 caracteres"));
+        QCOMPARE(accessible("Pelicula1")->text(QAccessible::Description),
+            QStringLiteral("Palabra oculta de 3 caracteres"));
         QCOMPARE(accessible("Image1")->role(), QAccessible::Graphic);
         QCOMPARE(accessible("Image1")->text(QAccessible::Name), QStringLiteral("Horca: 0 de 10"));
         QCOMPARE(accessible("Letra_19")->text(QAccessible::Name), QStringLiteral("Ñ"));
@@ -368,7 +368,8 @@ private slots:
         type("z");
         QCOMPARE(accessible("Image1")->text(QAccessible::Name), QStringLiteral("Horca: 1 de 10"));
         QVERIFY(accessible("Letra_20")->state().disabled);
-        QCOMPARE(accessible("Letra_20")->text(QAccessible::Description), QStringLiteral("Tecla ya probada"));
+        QCOMPARE(accessible("Letra_20")->text(QAccessible::Description),
+            QStringLiteral("Tecla ya probada"));
         QCOMPARE(accessible("Text1")->text(QAccessible::Name), QStringLiteral("Solucion"));
     }
 
