@@ -14,6 +14,7 @@ test=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick x11-utils
     appstream desktop-file-utils dpkg-dev file
+    python3-pyatspi at-spi2-core dbus
     python3 wspanish hunspell-es hunspell-tools
 )
 

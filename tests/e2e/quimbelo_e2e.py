@@ -2,7 +2,7 @@
 """End-to-end tests of the built quimbelo program.
 
 Each scenario copies the program into a scratch folder beside small word lists, starts
-it there under a private X server, D-Bus session and accessibility bus, plays it with
+it there under a private X server, message bus and accessibility bus, plays it with
 real X key and mouse events (xdotool, through XTEST) and reads what the window shows
 through AT-SPI, the way a screen reader would. Screenshots of the important moments are
 kept in the artefacts folder.
@@ -53,6 +53,14 @@ SCENARIO_LIMIT = 55  # seconds a whole scenario may run
 
 class Failure(Exception):
     pass
+
+
+STARTED = time.monotonic()
+
+
+def note(message):
+    """A line of the scenario's progress, timed, for the test's output."""
+    print(f"[{time.monotonic() - STARTED:6.2f} s] {message}", flush=True)
 
 
 def check(condition, message):
@@ -116,7 +124,7 @@ def stop_group(process):
 
 
 class Desktop:
-    """A private X server, D-Bus session and accessibility bus."""
+    """A private X server, D-Bus message bus and accessibility bus."""
 
     def __init__(self, artefacts, program):
         self.artefacts = artefacts
@@ -141,7 +149,8 @@ class Desktop:
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
              "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=self.log("xvfb.log"), start_new_session=True)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=self.log("xvfb.log"),
+            start_new_session=True)
         self.processes.append(xvfb)
         os.close(write_end)
         display = self._read_line(read_end, xvfb, "Xvfb")
@@ -165,7 +174,11 @@ class Desktop:
 
         # The AT-SPI client library finds the buses through the environment it starts in.
         os.environ.update(env)
-        import pyatspi
+        try:
+            import pyatspi
+        except ImportError:
+            raise Failure(f"{sys.executable} has no pyatspi module: install python3-pyatspi "
+                          "(tools/setup-debian.sh test) or set QUIMBELO_E2E_PYTHON")
         self.atspi = pyatspi
         wait_for("the accessibility bus", lambda: self._bus_ready(), timeout=10)
 
@@ -199,6 +212,7 @@ class Desktop:
     def screenshot(self, name):
         self.shots += 1
         path = os.path.join(self.artefacts, f"{self.shots:02d}-{name}.png")
+        note(f"screenshot {os.path.basename(path)}")
         subprocess.run(["import", "-window", "root", path], env=self.env, timeout=10,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return path
@@ -209,18 +223,26 @@ class Desktop:
         return result.stdout
 
     def key(self, *keys):
+        note(f"key {' '.join(keys)}")
         self.xdotool("key", "--delay", "40", *keys)
 
     def type(self, text):
+        note(f"type {text!r}")
         self.xdotool("type", "--delay", "40", text)
 
     def click(self, accessible):
         """A left click in the middle of a control, with the real pointer."""
-        x, y, width, height = extents(accessible)
-        check(width > 0 and height > 0, f"{describe(accessible)} has no size on screen")
+        try:
+            what = describe(accessible)
+            x, y, width, height = extents(accessible)
+        except Exception as error:
+            raise Failure(f"the control to click is no longer on the screen ({type(error).__name__})")
+        check(width > 0 and height > 0, f"{what} has no size on screen")
+        note(f"click {what}")
         self.xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
 
     def click_at(self, x, y):
+        note(f"click at {x},{y}")
         self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
 
     def mapped_windows(self, pid):
@@ -249,6 +271,7 @@ def wait_for(what, probe, timeout=WAIT):
         try:
             value = probe()
             if value:
+                note(f"saw {what}")
                 return value
             last = value
         except Failure:
@@ -288,19 +311,22 @@ class Game:
         self.desktop = desktop
         self.atspi = desktop.atspi
         self.folder = os.path.realpath(tempfile.mkdtemp(prefix=f"quimbelo-e2e-{name}-"))
-        shutil.copy2(desktop.program, self.folder)
-        leeme = os.path.join(source, "data", "leeme.txt")
-        if os.path.exists(leeme):
-            shutil.copy2(leeme, self.folder)
-        for base, content in lists.items():
-            with open(os.path.join(self.folder, base + ".TXT"), "wb") as out:
-                out.write(content)
-        env = dict(desktop.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
-                   QT_QPA_PLATFORM="xcb")
-        self.output = desktop.log(f"program-{name}.log")
-        self.process = subprocess.Popen(["./quimbelo"], cwd=self.folder, env=env,
-                                        stdout=self.output, stderr=subprocess.STDOUT,
-                                        start_new_session=True)
+        try:
+            shutil.copy2(desktop.program, os.path.join(self.folder, "quimbelo"))
+            leeme = os.path.join(source, "data", "leeme.txt")
+            if os.path.exists(leeme):
+                shutil.copy2(leeme, self.folder)
+            for base, content in lists.items():
+                with open(os.path.join(self.folder, base + ".TXT"), "wb") as out:
+                    out.write(content)
+            env = dict(desktop.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+                       QT_QPA_PLATFORM="xcb")
+            self.process = subprocess.Popen(["./quimbelo"], cwd=self.folder, env=env,
+                                            stdout=desktop.log(f"program-{name}.log"),
+                                            stderr=subprocess.STDOUT, start_new_session=True)
+        except BaseException:
+            shutil.rmtree(self.folder, ignore_errors=True)
+            raise
         self.pid = self.process.pid
 
     def close(self):
@@ -391,12 +417,14 @@ class Game:
                 return child
         return None
 
-    def letter_key(self, caption):
-        return self.control(self.atspi.ROLE_PUSH_BUTTON, caption)
-
     def enabled_keys(self):
-        return {caption: has_state(self.letter_key(caption), self.atspi.STATE_ENABLED)
-                for caption in LETTER_KEYS}
+        """Whether each key of the on-screen keyboard is enabled."""
+        keys = {}
+        for child in self.client_area():
+            if child.getRole() == self.atspi.ROLE_PUSH_BUTTON and child.name in LETTER_KEYS:
+                keys[child.name] = has_state(child, self.atspi.STATE_ENABLED)
+        check_equal(sorted(keys), sorted(LETTER_KEYS), "the keys of the on-screen keyboard")
+        return keys
 
     def solve_box(self):
         client = self.client_area()
@@ -436,6 +464,7 @@ class Game:
         frame = self.game_window()
         if frame is not None and has_state(frame, self.atspi.STATE_ACTIVE):
             return
+        note("the game window lost the focus with the box: giving it back")
         windows = [window[0] for window in self.desktop.mapped_windows(self.pid) if window[1] == GAME_TITLE]
         check(len(windows) == 1, f"{len(windows)} game windows on the screen")
         self.desktop.xdotool("windowfocus", "--sync", windows[0])
@@ -443,9 +472,11 @@ class Game:
 
     def wait_letters_take_keys(self):
         """Waits until the game window is active with a letter key focused, ready to type."""
-        wait_for("the focus on a letter key of the active game window",
-                 lambda: (lambda node: node is not None and node.getRole() == self.atspi.ROLE_PUSH_BUTTON
-                          and node.name in LETTER_KEYS)(self.focused_control()))
+        def letter_focused():
+            node = self.focused_control()
+            return (node is not None and node.getRole() == self.atspi.ROLE_PUSH_BUTTON
+                    and node.name in LETTER_KEYS)
+        wait_for("the focus on a letter key of the active game window", letter_focused)
 
     def wait_exit(self, what, timeout=WAIT):
         try:
@@ -513,9 +544,10 @@ class Scenarios:
         return report
 
     def expect_question(self, game):
-        question = wait_for("the question after the report",
-                            lambda: (lambda box: box if box and box["buttons"] != ["Aceptar"] else None)
-                            (game.message_box()))
+        def question_up():
+            box = game.message_box()
+            return box if box is not None and box["buttons"] != ["Aceptar"] else None
+        question = wait_for("the question after the report", question_up)
         check_equal(question["text"], "¿Quieres jugar otra vez?", "the question")
         check_equal(question["buttons"], ["Sí", "No"], "the question's buttons")
         check(has_state(question["button"]["Sí"], self.desktop.atspi.STATE_IS_DEFAULT),
@@ -535,28 +567,32 @@ class Scenarios:
             game = self.launch(how)
             window = self.wait_splash(game)
             seen = time.monotonic()
-            check_equal(window[2:4], (left, top), f"the splash's place ({how})")
-            texts = wait_for("the splash's texts", game.splash_texts)
-            check("Versión " + version in texts, f"the splash shows no \"Versión {version}\": {texts}")
-            check(not game.game_window_mapped(), "the game window is up beside the splash")
             if how == "key":
-                self.desktop.screenshot("splash")
                 self.desktop.key("o")  # a letter of the word, which must not be taken as a guess
             elif how == "click":
                 # The grey panel, clear of the pictures and labels that lie on it.
                 self.desktop.click_at(window[2] + 200, window[3] + 30)
+            else:
+                # Left alone, the splash gives time to look at it.
+                check_equal(window[2:4], (left, top), "the splash's place")
+                texts = wait_for("the splash's texts", game.splash_texts)
+                check("Versión " + version in texts, f"the splash shows no \"Versión {version}\": {texts}")
+                check(not game.game_window_mapped(), "the game window is up beside the splash")
+                self.desktop.screenshot("splash")
             wait_for(f"the game window after the splash ({how})", game.game_window_mapped)
             shown = time.monotonic() - seen
+            note(f"the game window came {shown:.2f} s after the splash was seen")
             if how == "timeout":
+                self.desktop.screenshot("game-window-after-timeout")
                 # The splash stays about three seconds when left alone.
                 check(shown >= 2.0, f"the splash went after {shown:.1f} s by itself")
             else:
                 check(shown < 2.0, f"the game window came {shown:.1f} s after the {how}, as if by the timer")
             check(game.splash() is None, f"the splash is still up after the handover ({how})")
             counters = game.wait_counters("the first round", Pelicula1="---", Label11="1")
-            check_equal((counters["Label4"], counters["Label5"]), ("0", "0"), "tries and failures at the start")
+            check_equal((counters["Label4"], counters["Label5"]), ("0", "0"),
+                        "tries and failures at the start")
             if how == "key":
-                self.desktop.screenshot("game-window-after-key")
                 game.wait_letters_take_keys()
                 self.desktop.type("x")
                 counters = game.wait_counters("a miss counted", Label5="1")
@@ -573,6 +609,7 @@ class Scenarios:
         check_equal(counters, {"Pelicula1": "---", "Label7": "3", "Label4": "0", "Label5": "0",
                                "Label6": "0", "Label11": "1"}, "the window at the start")
         check(all(game.enabled_keys().values()), "a letter key is disabled at the start")
+        check_equal(game.focused_control().name, "Q", "the key with the focus at the start")
 
         self.desktop.type("x")
         game.wait_counters("a miss", Label4="1", Label5="1", Pelicula1="---")
@@ -591,8 +628,17 @@ class Scenarios:
         question = self.expect_question(game)
         check_equal(game.counters()["Label6"], "1", "words guessed while the question is up")
         self.desktop.screenshot("play-again")
-        # Esc does not answer the question: the click on "Sí" after it still counts.
-        self.desktop.key("Escape")
+        # Esc does not answer the question. Tab, which moves the focus to "No", shows
+        # when the key before it has been dealt with.
+        self.desktop.key("Escape", "Tab")
+
+        def no_focused():
+            box = game.message_box()
+            if box is None and not game.message_boxes():
+                raise Failure("the question went away on Esc")
+            return box is not None and has_state(box["button"]["No"], game.atspi.STATE_FOCUSED)
+        wait_for("the focus on \"No\" after Esc and Tab", no_focused)
+        check_equal(game.message_box()["text"], "¿Quieres jugar otra vez?", "the box after Esc")
         self.answer(game, question, "Sí")
 
         game.wait_counters("the second round", Label11="2")
@@ -612,13 +658,20 @@ class Scenarios:
 
     def lost_then_no(self):
         game = self.play("lost")
-        misses = "qwertyuipa"
-        self.desktop.type(misses)
+        # The last letter key, clicked: the focus it takes must stay on the letters once
+        # the key is disabled, for the typed misses after it to be guesses.
+        client = game.client_area()
+        self.desktop.click(next(child for child in client
+                                if child.getRole() == game.atspi.ROLE_PUSH_BUTTON and child.name == "M"))
+        game.wait_counters("a clicked miss", Label4="1", Label5="1")
+        check(not game.enabled_keys()["M"], "the M key is still enabled after its guess")
+        game.wait_letters_take_keys()
+        self.desktop.type("qwertyuip")
         game.wait_counters("ten misses", Label4="10", Label5="10", Pelicula1="---")
         check(not game.message_boxes(), "a message box after ten misses")
         self.desktop.screenshot("ten-misses")
 
-        self.desktop.type("d")
+        self.desktop.type("a")
         report = self.expect_report(game, won=False, word="oso", tries=11, failures=10)
         self.desktop.screenshot("lost-report")
         self.desktop.key("Return")  # "Aceptar" is the default
@@ -685,6 +738,9 @@ class Scenarios:
                 return None
             return window, [node.name for node in walk(window) if node.getRole() == game.atspi.ROLE_LABEL]
 
+        def about_active():
+            return has_state(game.window(ABOUT_TITLE), game.atspi.STATE_ACTIVE)
+
         def about_closed(how):
             wait_for(f"the About window closed ({how})", lambda: game.window(ABOUT_TITLE) is None)
             check_equal(game.counters(), before, f"the game window after the About window ({how})")
@@ -704,7 +760,7 @@ class Scenarios:
         check("Versión " + version in texts, f"the About window shows no \"Versión {version}\": {texts}")
         check(any(node.name == "Aceptar" for node in walk(window)), "the About window has no \"Aceptar\"")
         self.desktop.screenshot("about")
-        wait_for("the About window active", lambda: has_state(game.window(ABOUT_TITLE), game.atspi.STATE_ACTIVE))
+        wait_for("the About window active", about_active)
         self.desktop.key("Escape")
         about_closed("Esc")
 
@@ -717,7 +773,7 @@ class Scenarios:
             for node in walk(help_menu) if node.name == "Acerca de Quimelo 2.0"))
         self.desktop.key("Down", "Return")
         wait_for("the About window", about_window)
-        wait_for("the About window active", lambda: has_state(game.window(ABOUT_TITLE), game.atspi.STATE_ACTIVE))
+        wait_for("the About window active", about_active)
         self.desktop.key("Return")
         about_closed("Enter")
 
@@ -729,7 +785,6 @@ class Scenarios:
 
         self.desktop.key("ctrl+s")
         check_equal(game.wait_exit("Ctrl+S"), 0, "exit status after Ctrl+S")
-        check(not game.game_window_mapped(), "the game window outlives the program")
 
     # 8. An empty first list
 
@@ -755,7 +810,7 @@ class Scenarios:
             check_equal(box["text"], "La lista de palabras está vacía:\n" + path
                         + "\n\nEl juego no puede continuar y se cerrará.", "the message")
             check_equal(box["buttons"], ["Aceptar"], "the message's buttons")
-            check(game.window(GAME_TITLE, showing=False) is None, "the game window is in the program")
+            check(game.window(GAME_TITLE, showing=False) is None, "the program has a game window")
             self.desktop.screenshot("empty-list")
             self.answer(game, box, "Aceptar")
             status = game.wait_exit("answering the message")
@@ -766,6 +821,43 @@ class Scenarios:
         check(not seen_game_window.is_set(), "a game window appeared")
 
 
+    # 7. What a screen reader hears
+
+    def accessibility(self):
+        """Every control a player uses says what it shows, with its context, through
+        the desktop's accessibility bus."""
+        game = self.play("accessibility")
+        atspi = game.atspi
+        client = game.client_area()
+
+        described = {child.description: child.name for child in client
+                     if child.getRole() == atspi.ROLE_LABEL and child.description}
+        for context, shown in (("Intentos", "0"), ("Errores", "0"), ("Palabras acertadas", "0"),
+                               ("Nº de juegos", "1"), ("Nº de letras", "3"),
+                               ("Palabra oculta de 3 caracteres", "---")):
+            check_equal(described.get(context), shown, f"the label described as {context!r}")
+
+        def gallows():
+            return next((child for child in client if child.getRole() == atspi.ROLE_IMAGE
+                         and child.name.startswith("Horca")), None)
+        check(gallows() is not None, "no gallows picture named for its stage")
+        check_equal(gallows().name, "Horca: 0 de 10", "the gallows picture's name")
+        enye = game.control(atspi.ROLE_PUSH_BUTTON, "Ñ")
+        check(enye is not None, "no letter key named \"Ñ\"")
+        check_equal(enye.description, "Tecla disponible", "an untried key's description")
+        check_equal(game.solve_box().name, "Solucion", "the solve box's name")
+
+        self.desktop.type("z")
+        wait_for("the gallows to be named for stage 1", lambda: gallows().name == "Horca: 1 de 10" or None)
+        tried = game.control(atspi.ROLE_PUSH_BUTTON, "Z")
+        check(not has_state(tried, atspi.STATE_ENABLED), "the tried key still says it is enabled")
+        check_equal(tried.description, "Tecla ya probada", "a tried key's description")
+        self.desktop.screenshot("after-a-miss")
+
+        self.desktop.key("ctrl+s")
+        check_equal(game.wait_exit("Ctrl+S"), 0, "exit status after Ctrl+S")
+
+
 SCENARIOS = {
     "splash": Scenarios.splash,
     "won_by_letters": Scenarios.won_by_letters,
@@ -773,6 +865,7 @@ SCENARIOS = {
     "solve": Scenarios.solve,
     "menus_and_shortcuts": Scenarios.menus_and_shortcuts,
     "empty_list": Scenarios.empty_list,
+    "accessibility": Scenarios.accessibility,
 }
 
 
@@ -816,6 +909,7 @@ def main():
             pass
         if not isinstance(error, Failure):
             traceback.print_exc()
+            error = f"{type(error).__name__}: {error}"
         print(f"FAIL {args.scenario}: {error}", file=sys.stderr)
         return 1
     finally:
