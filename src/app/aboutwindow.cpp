@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kPartnerSite = QStringLiteral("http://www.juegosycuentos.example");
-
 void setTextColour(QWidget *widget, QColor colour)
 {
     QPalette palette = widget->palette();
@@ -37,7 +35,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    auto *lblTitle = new QLabel(QStringLiteral("Título de la aplicación"), this);
+    lblTitle = new QLabel(QStringLiteral("Título de la aplicación"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(twips::rect(120, 0, 405, 240));
     setTextColour(lblTitle, Qt::black);
@@ -59,7 +57,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     logo->setGeometry(QRect(QPoint(2, 2), logo->picture()->designSize()));
     picIcon->resize(logo->picture()->designSize() + QSize(4, 4));
 
-    auto *lblVersion = new QLabel(QStringLiteral("Versión 2.1 Especial "), this);
+    lblVersion = new QLabel(QStringLiteral("Versión 2.1 Especial "), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(twips::rect(1680, 480, 1485, 225));
     setTextColour(lblVersion, QColor(0x80, 0x00, 0x80));
@@ -68,7 +66,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twips::rect(2760, 840, 1095, 1455));
     Image2->setPicture(pictures::mascot());
-    Image2->setToolTip(kPartnerSite);
+    Image2->setToolTip(QString::fromUtf8(quimbelo::programinfo::kPartnerSite.data(),
+        qsizetype(quimbelo::programinfo::kPartnerSite.size())));
 
     auto *Label1 = new QLabel(QStringLiteral("Tornelas"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -108,10 +107,9 @@ void AboutWindow::Form_Load()
     const QString title = QString::fromUtf8(
         quimbelo::programinfo::kTitle.data(), qsizetype(quimbelo::programinfo::kTitle.size()));
     setWindowTitle(QStringLiteral("Acerca de ") + title);
-    auto *lblVersion = findChild<QLabel *>(QStringLiteral("lblVersion"));
     lblVersion->setText(QString::fromStdString(quimbelo::programinfo::versionText()));
     widenToText(lblVersion, twips::toPixels(1485));
-    findChild<QLabel *>(QStringLiteral("lblTitle"))->setText(title);
+    lblTitle->setText(title);
 }
 
 void AboutWindow::showModal(QWidget *parent)

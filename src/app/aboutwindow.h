@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 // frmAbout: the program's title and version with the author's notices. It is built
 // anew at every opening and closed with "Aceptar", Enter, Esc or its close box.
 class AboutWindow : public QDialog
@@ -16,4 +18,7 @@ public:
 
 private:
     void Form_Load();
+
+    QLabel *lblTitle = nullptr;
+    QLabel *lblVersion = nullptr;
 };

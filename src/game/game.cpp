@@ -300,14 +300,14 @@ void Game::MnAyuda2_Click()
 void Game::Image2_Click()
 {
     if (!m_ended) {
-        m_form.openMailLink("mailto:" + std::string(kAuthorMail));
+        m_form.openMailLink("mailto:" + std::string(programinfo::kAuthorMail));
     }
 }
 
 void Game::Image4_Click()
 {
     if (!m_ended) {
-        m_form.openMailLink("mailto:" + std::string(kDistributorMail));
+        m_form.openMailLink("mailto:" + std::string(programinfo::kDistributorMail));
     }
 }
 

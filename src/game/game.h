@@ -67,10 +67,6 @@ private:
     bool m_failed = false;
 };
 
-// Mail addresses behind the two mail-link pictures.
-inline constexpr std::string_view kAuthorMail = "autor@quimbelo.example";
-inline constexpr std::string_view kDistributorMail = "contacto@tornelas.example";
-
 // The help text beside the program.
 inline constexpr std::string_view kHelpFileName = "leeme.txt";
 

@@ -6,6 +6,7 @@
 #include "letterkeys.h"
 #include "messagebox.h"
 #include "pictures.h"
+#include "programinfo.h"
 #include "shapewidget.h"
 #include "textcodec.h"
 #include "themes.h"
@@ -56,11 +57,17 @@ constexpr QSize kClientTwips(5625, 5835);
 // was designed on: "Novedad" flashes at every tick it gets without loading the machine.
 constexpr int kTimerResolutionMs = 55;
 
+// Where the hidden stage pictures 1 to 10 lie, in twips from the top.
+constexpr std::array kStageStoreTops { 600, 960, 1320, 1680, 2040, 2400, 2760, 3120, 3600, 3960 };
+
 constexpr Rgb kYellow = 0xFFFF00;
 constexpr Rgb kDarkBlue = 0x0000C0;
 
-const QString kPartnerSite = QStringLiteral("http://www.juegosycuentos.example");
-const QString kDistributorSite = QStringLiteral("http://www.tornelas.example");
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
 const QString kPartnerToolTip = QStringLiteral("Juegos,cuentos,poemas,diversión");
 
 QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry, const QString &text)
@@ -253,8 +260,10 @@ void MainWindow::buildControls(QWidget *client)
 
     const QFont addressFont
         = fonts::design(QStringLiteral("MS Sans Serif"), 8.25, fonts::Style::Bold);
-    Label14 = makeLabel(client, "Label14", twips::rect(2640, 5280, 2775, 255), kDistributorSite);
-    Label15 = makeLabel(client, "Label15", twips::rect(2640, 5520, 3015, 255), kPartnerSite);
+    Label14 = makeLabel(
+        client, "Label14", twips::rect(2640, 5280, 2775, 255), text(programinfo::kDistributorSite));
+    Label15 = makeLabel(
+        client, "Label15", twips::rect(2640, 5520, 3015, 255), text(programinfo::kPartnerSite));
     for (QLabel *address : { Label14, Label15 }) {
         address->setFont(addressFont);
         address->setWordWrap(false);
@@ -364,11 +373,8 @@ void MainWindow::buildPictureStores(QWidget *client)
     for (int k = 0; k < pictures::kStageCount; ++k) {
         auto *store = new ImageBox(client);
         store->setObjectName(QStringLiteral("Image3_%1").arg(k));
-        store->setGeometry(k == 0
-                ? twips::rect(6960, 120, 255, 345)
-                : twips::rect(7080,
-                    std::array { 600, 960, 1320, 1680, 2040, 2400, 2760, 3120, 3600, 3960 }[k - 1],
-                    135, 255));
+        store->setGeometry(k == 0 ? twips::rect(6960, 120, 255, 345)
+                                  : twips::rect(7080, kStageStoreTops[k - 1], 135, 255));
         store->setPicture(stages[k]);
         store->hide();
         Image3[k] = store;
