@@ -1,5 +1,9 @@
 #include "itemreader.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace quimbelo {
 
 namespace {
@@ -17,6 +21,34 @@ bool isLineBreak(char c)
 bool endsUnquotedItem(char c)
 {
     return c == ',' || isLineBreak(c);
+}
+
+// The next comma or line break at or after pos, or the end of the text. Eight bytes are
+// tested at a time: in each, the bytes equal to a separator are flagged by the classic
+// zero-byte test, which is exact for the lowest flagged byte.
+std::size_t nextSeparator(std::string_view text, std::size_t pos)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    const auto zeroBytes = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    const char *data = text.data();
+    while (pos + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, data + pos, 8);
+        if constexpr (std::endian::native == std::endian::big) {
+            word = __builtin_bswap64(word);
+        }
+        const std::uint64_t found = zeroBytes(word ^ (kOnes * ',')) | zeroBytes(word ^ (kOnes * '\r'))
+            | zeroBytes(word ^ (kOnes * '\n'));
+        if (found != 0) {
+            return pos + static_cast<std::size_t>(std::countr_zero(found) / 8);
+        }
+        pos += 8;
+    }
+    while (pos < text.size() && !endsUnquotedItem(data[pos])) {
+        ++pos;
+    }
+    return pos;
 }
 
 } // namespace
@@ -45,9 +77,7 @@ std::string_view ItemReader::next()
         }
     } else {
         const std::size_t start = m_pos;
-        while (m_pos < m_text.size() && !endsUnquotedItem(m_text[m_pos])) {
-            ++m_pos;
-        }
+        m_pos = nextSeparator(m_text, m_pos);
         std::size_t end = m_pos;
         while (end > start && isBlank(m_text[end - 1])) {
             --end;
@@ -62,6 +92,10 @@ std::string_view ItemReader::next()
 void ItemReader::skipBlankLines()
 {
     while (m_atLineStart) {
+        // The usual case: the line starts with its item.
+        if (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineBreak(m_text[m_pos])) {
+            return;
+        }
         std::size_t pos = m_pos;
         while (pos < m_text.size() && isBlank(m_text[pos])) {
             ++pos;

@@ -123,20 +123,30 @@ std::string WordList::load() const
     if (!file) {
         throw WordListError(Reason::Unreadable, m_path);
     }
-    // Read in chunks up to the limit rather than trusting the size the file system
-    // reports, since the file may change while it is read.
+    // The size the file system reports is only a hint, since the file may change while
+    // it is read: reading goes on to the end of the file, up to the limit, straight into
+    // the text, which grows only if the file has.
     std::string text;
-    char chunk[1 << 16];
+    std::error_code sizeError;
+    const std::uintmax_t hint = fs::file_size(m_path, sizeError);
+    std::size_t capacity = sizeError ? std::size_t(1) << 16
+                                     : static_cast<std::size_t>(std::min<std::uintmax_t>(hint, kMaxFileBytes)) + 1;
+    std::size_t used = 0;
     while (true) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        text.append(chunk, got);
-        if (text.size() > kMaxFileBytes) {
+        if (used == capacity) {
+            capacity *= 2;
+        }
+        text.resize(capacity);
+        const std::size_t got = std::fread(text.data() + used, 1, capacity - used, file.get());
+        used += got;
+        if (used > kMaxFileBytes) {
             throw WordListError(Reason::TooLarge, m_path);
         }
-        if (got < sizeof chunk) {
+        if (used < capacity) {
             break;
         }
     }
+    text.resize(used);
     if (std::ferror(file.get())) {
         throw WordListError(Reason::Unreadable, m_path);
     }

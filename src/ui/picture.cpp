@@ -1,19 +1,15 @@
 #include "picture.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 Picture::Picture(const QByteArray &svg, QSize designSize, QColor background)
-    : m_renderer(std::make_unique<QSvgRenderer>(svg))
+    : m_svg(svg)
     , m_designSize(designSize)
     , m_background(background)
 {
-    // The drawing fills the picture whatever its own proportions, as stretched
-    // pictures do.
-    m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
 }
 
 Picture::~Picture() = default;
@@ -23,23 +19,18 @@ Picture::Ptr Picture::fromSvg(const QByteArray &svg, QSize designSize, QColor ba
     return Ptr(new Picture(svg, designSize, background));
 }
 
-Picture::Ptr Picture::fromResource(const QString &path, QSize designSize, QColor background)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qFatal("missing picture resource %s", qPrintable(path));
-    }
-    return fromSvg(file.readAll(), designSize, background);
-}
-
 QImage Picture::image(QSize pixelSize) const
 {
     QImage image(pixelSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(m_background);
+    QSvgRenderer renderer(m_svg);
+    // The drawing fills the picture whatever its own proportions, as stretched
+    // pictures do.
+    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    m_renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
     return image;
 }
 

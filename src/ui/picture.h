@@ -7,10 +7,10 @@
 
 #include <memory>
 
-class QSvgRenderer;
-
 // A picture object: a vector drawing with the pixel size it was designed at, drawn afresh
 // for every size and device pixel ratio it is shown at, so it stays crisp when scaled.
+// Only the drawing's text is kept; it is parsed when pixels are needed, which the
+// controls showing it cache.
 // Controls share pictures by pointer; two controls show the same picture when they hold
 // the same object, whatever the content.
 class Picture
@@ -21,8 +21,6 @@ public:
     // background fills the picture before the drawing; transparent by default.
     static Ptr fromSvg(
         const QByteArray &svg, QSize designSize, QColor background = Qt::transparent);
-    static Ptr fromResource(
-        const QString &path, QSize designSize, QColor background = Qt::transparent);
 
     ~Picture();
 
@@ -35,7 +33,7 @@ public:
 private:
     Picture(const QByteArray &svg, QSize designSize, QColor background);
 
-    std::unique_ptr<QSvgRenderer> m_renderer;
+    QByteArray m_svg;
     QSize m_designSize;
     QColor m_background;
 };

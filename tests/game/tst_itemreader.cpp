@@ -65,6 +65,24 @@ private slots:
         QCOMPARE(read, items);
     }
 
+    void separatorsAreFoundAtEveryOffsetOfLongItems()
+    {
+        // The reader looks for separators several bytes at a time: each one must be
+        // found wherever it falls.
+        for (int length = 1; length < 24; ++length) {
+            for (const char *separator : { ",", "\r", "\n", "\r\n" }) {
+                const std::string first(std::size_t(length), 'a');
+                const std::string second(std::size_t(length) + 5, '\xF1');
+                const std::string text = first + separator + second + separator + "z";
+                ItemReader reader(text);
+                QCOMPARE(reader.next(), std::string_view(first));
+                QCOMPARE(reader.next(), std::string_view(second));
+                QCOMPARE(reader.next(), std::string_view("z"));
+                QVERIFY(reader.atEnd());
+            }
+        }
+    }
+
     void nextAtTheEndGivesEmptyItemsWithoutMoving()
     {
         ItemReader reader("a");
