@@ -13,8 +13,12 @@
 //       CPU of the program and of the X server while the window sits idle, and its
 //       repaints per second.
 //   bench_xprobe rounds [--rounds N] [--click X,Y] [--handover] [--no-wait] -- COMMAND...
-//       N presses of F2 on the window (after a click at X,Y in it, if given), then the
-//       program's peak resident memory and what it read per round.
+//       N presses of F2 on the window (after a click at X,Y in it, if given; a negative
+//       Y counts from the bottom), then the program's peak resident memory and what it
+//       read per round.
+//
+// Every mode takes --settle MS (the pause before the key that hands over, and after the
+// window it opens) and --prefix P (put before every result's name).
 //
 // Results are printed on stdout as "name: value unit" lines; details go to stderr.
 
@@ -52,7 +56,7 @@ double nowMs()
 {
     timespec ts {};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
 double median(std::vector<double> values)
@@ -501,12 +505,35 @@ Window *nextFrame(Display &display, xcb_window_t from, double since, double time
     return found;
 }
 
+// CPU time the process has run, all its threads, in milliseconds (nanosecond counts).
+double runMsOf(long pid)
+{
+    double total = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    if (DIR *dir = opendir(tasks.c_str())) {
+        while (dirent *entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') {
+                continue;
+            }
+            std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+            double ns = 0;
+            if (schedstat >> ns) {
+                total += ns / 1e6;
+            }
+        }
+        closedir(dir);
+    }
+    return total;
+}
+
 struct Started
 {
     Child child;
     Window *first = nullptr;
     Window *window = nullptr; // the one measured on: the next window when handing over
     double firstMs = NAN, handOverMs = NAN;
+    double firstCpuMs = NAN, handOverCpuMs = NAN; // CPU the program used for them
+    int firstColours = 0, windowColours = 0;
 };
 
 Started start(Display &display, const Options &o)
@@ -520,11 +547,14 @@ Started start(Display &display, const Options &o)
         fail("the program showed no window within 20 s");
     }
     s.firstMs = s.first->complete - s.child.started;
+    s.firstCpuMs = runMsOf(s.child.pid);
+    s.firstColours = display.coloursIn(s.first);
     s.window = s.first;
     if (o.handOver) {
         display.sleepPumping(o.settleMs);
         const xcb_window_t splash = s.first->id;
         const xcb_keycode_t x = display.keycodeOf(0x0078);
+        const double cpuBefore = runMsOf(s.child.pid);
         const double keyTime = nowMs();
         display.pressKey(x);
         s.window = nextFrame(display, splash, keyTime, 20000);
@@ -533,6 +563,8 @@ Started start(Display &display, const Options &o)
             fail("no second window within 20 s of the key");
         }
         s.handOverMs = s.window->complete - keyTime;
+        s.handOverCpuMs = runMsOf(s.child.pid) - cpuBefore;
+        s.windowColours = display.coloursIn(s.window);
     }
     return s;
 }
@@ -613,26 +645,29 @@ void out(const Options &o, const char *name, double value, const char *unit)
 
 int runStartup(Display &display, const Options &o)
 {
-    std::vector<double> first, handOver;
+    std::vector<double> first, handOver, firstCpu, handOverCpu;
     for (int run = 0; run < o.runs; ++run) {
         Started s = start(display, o);
         first.push_back(s.firstMs);
-        const int colours = display.coloursIn(s.first);
-        std::fprintf(stderr, "  run %d: first window %dx%d mapped %.1f ms, first damage %.1f ms, whole %.1f ms (%d colours)",
+        firstCpu.push_back(s.firstCpuMs);
+        handOverCpu.push_back(s.handOverCpuMs);
+        std::fprintf(stderr, "  run %d: first window %dx%d mapped %.1f ms, first damage %.1f ms, whole %.1f ms (%d colours, %.1f ms CPU)",
                      run + 1, s.first->width, s.first->height, s.first->mapTime - s.child.started,
-                     s.first->firstDamage - s.child.started, s.firstMs, colours);
+                     s.first->firstDamage - s.child.started, s.firstMs, s.firstColours, s.firstCpuMs);
         if (o.handOver) {
             handOver.push_back(s.handOverMs);
-            std::fprintf(stderr, "; next window %dx%d whole %.1f ms after the key (%d colours)", s.window->width,
-                         s.window->height, s.handOverMs, display.coloursIn(s.window));
+            std::fprintf(stderr, "; next window %dx%d whole %.1f ms after the key (%d colours, %.1f ms CPU)",
+                         s.window->width, s.window->height, s.handOverMs, s.windowColours, s.handOverCpuMs);
         }
         std::fprintf(stderr, "\n");
         stop(s.child);
         display.sleepPumping(150);
     }
     out(o, "first_frame_ms", median(first), "ms");
+    out(o, "first_frame_cpu_ms", median(firstCpu), "ms");
     if (o.handOver) {
         out(o, "handover_ms", median(handOver), "ms");
+        out(o, "handover_cpu_ms", median(handOverCpu), "ms");
     }
     return 0;
 }
@@ -645,18 +680,22 @@ int runIdle(Display &display, const Options &o)
     display.setLogging(window, true);
     const CpuTicks program0 = cpuOf(s.child.pid);
     const CpuTicks server0 = o.xserverPid ? cpuOf(o.xserverPid) : CpuTicks {};
+    const double programRun0 = runMsOf(s.child.pid);
+    const double serverRun0 = o.xserverPid ? runMsOf(o.xserverPid) : 0;
     const double t0 = nowMs();
     display.sleepPumping(o.seconds * 1000);
     const double t1 = nowMs();
     const CpuTicks program1 = cpuOf(s.child.pid);
     const CpuTicks server1 = o.xserverPid ? cpuOf(o.xserverPid) : CpuTicks {};
+    const double programRun = runMsOf(s.child.pid) - programRun0;
+    const double serverRun = o.xserverPid ? runMsOf(o.xserverPid) - serverRun0 : 0;
     if (exited(s.child)) {
         fail("the program ended while it was watched");
     }
     const double hz = static_cast<double>(sysconf(_SC_CLK_TCK));
     const double wall = (t1 - t0) / 1000;
-    const double programPct = (program1.ticks - program0.ticks) / hz / wall * 100;
-    const double serverPct = (server1.ticks - server0.ticks) / hz / wall * 100;
+    const double programPct = static_cast<double>(program1.ticks - program0.ticks) / hz / wall * 100;
+    const double serverPct = static_cast<double>(server1.ticks - server0.ticks) / hz / wall * 100;
 
     // Repaints: the rectangles drawn, and how often each was drawn.
     std::map<Rect, long> byRect;
@@ -681,10 +720,16 @@ int runIdle(Display &display, const Options &o)
     out(o, "idle_cpu_percent", programPct + serverPct, "%");
     out(o, "idle_cpu_percent_program", programPct, "%");
     out(o, "idle_cpu_percent_xserver", serverPct, "%");
-    out(o, "idle_wakeups_per_s_program", (program1.switches - program0.switches) / wall, "/s");
-    out(o, "repaints_per_s", flushes.size() / wall, "/s");
-    out(o, "busiest_area_repaints_per_s", busiestCount / wall, "/s");
-    std::fprintf(stderr, "  busiest area: %dx%d at %d,%d\n", busiest.w, busiest.h, busiest.x, busiest.y);
+    // The same from the scheduler's nanosecond run times, which do not depend on where
+    // the 100 Hz accounting ticks happen to fall.
+    out(o, "idle_cpu_percent_schedstat", (programRun + serverRun) / 10 / wall, "%");
+    out(o, "idle_cpu_percent_program_schedstat", programRun / 10 / wall, "%");
+    out(o, "idle_cpu_percent_xserver_schedstat", serverRun / 10 / wall, "%");
+    out(o, "idle_wakeups_per_s_program", static_cast<double>(program1.switches - program0.switches) / wall, "/s");
+    out(o, "repaints_per_s", static_cast<double>(flushes.size()) / wall, "/s");
+    out(o, "busiest_area_repaints_per_s", static_cast<double>(busiestCount) / wall, "/s");
+    std::printf("# busiest area %dx%d at %d,%d of the %dx%d window\n", busiest.w, busiest.h, busiest.x, busiest.y,
+                window->width, window->height);
     stop(s.child);
     return 0;
 }
@@ -715,7 +760,9 @@ int runRounds(Display &display, const Options &o)
     if (o.click) {
         const double t = nowMs();
         window->log.clear();
-        display.click(window, o.clickX, o.clickY);
+        // A negative ordinate counts from the bottom edge, which does not move with the
+        // height of the menu bar.
+        display.click(window, o.clickX, o.clickY < 0 ? window->height + o.clickY : o.clickY);
         if (o.wait && !display.waitFor(t + 5000, [&] { return roundRepaintSince(t); })) {
             std::fprintf(stderr, "  the click repainted nothing\n");
         }
@@ -758,9 +805,9 @@ int runRounds(Display &display, const Options &o)
     const long long read1 = ioField(s.child.pid, "rchar");
     const long hwm = statusKb(s.child.pid, "VmHWM");
     const long rss = statusKb(s.child.pid, "VmRSS");
-    out(o, "peak_rss_mb", hwm / 1024.0, "MB");
-    out(o, "rss_mb", rss / 1024.0, "MB");
-    out(o, "read_per_round_kb", (read1 - read0) / 1024.0 / o.rounds, "kB");
+    out(o, "peak_rss_mb", static_cast<double>(hwm) / 1024.0, "MB");
+    out(o, "rss_mb", static_cast<double>(rss) / 1024.0, "MB");
+    out(o, "read_per_round_kb", static_cast<double>(read1 - read0) / 1024.0 / o.rounds, "kB");
     if (o.wait) {
         out(o, "round_key_to_frame_ms", median(latencies), "ms");
         if (missed) {

@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# Builds every benchmark (Release, in build/bench) and runs them all, printing each figure
+# as "name: value unit" beside its floor measured in the same run. Not part of the tests:
+# the figures depend on the machine and on what else it is doing.
+#
+#   bench/run.sh
+#
+# Settings (environment):
+#   BENCH_BUILD_DIR   build folder                      (build/bench)
+#   BENCH_ROUNDS      rounds drawn for the draw figures (200)
+#   BENCH_RUNS        start-ups of each program         (15, medians)
+#   BENCH_IDLE_S      seconds watched for idle load     (30)
+#   BENCH_PLAY_ROUNDS F2 presses in the memory figures (100)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BENCH_BUILD_DIR:-$root/build/bench}
+rounds=${BENCH_ROUNDS:-200}
+runs=${BENCH_RUNS:-15}
+idle=${BENCH_IDLE_S:-30}
+play_rounds=${BENCH_PLAY_ROUNDS:-100}
+
+# --- Debian packages: the program's own, then what the benchmarks add ---------------------
+"$root/tools/setup-debian.sh" play
+wanted=(xvfb xauth pkgconf libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}" >&2
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+fi
+
+# --- Build ---------------------------------------------------------------------------------
+cmake -S "$root/bench" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
+cmake --build "$build" -j"$(nproc)" >&2
+# shellcheck source=/dev/null
+. "$build/bench_paths.sh"
+
+work=$(mktemp -d /tmp/quimbelo-bench.XXXXXX)
+xvfb_pid=
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) { print "nan" } else if (NR % 2) { print v[(NR + 1) / 2] } else { print (v[NR / 2] + v[NR / 2 + 1]) / 2 } }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "nan" }'; }
+# The value of "name: value unit" in a result file.
+value() { awk -v n="$2:" '$1 == n { print $2; exit }' "$1"; }
+show() { printf '%s: %s %s\n' "$1" "$2" "$3"; }
+goal() { # name value limit [<]
+    local op=${4:-<=}
+    if awk -v v="$2" -v l="$3" -v op="$op" 'BEGIN { exit !(op == "<" ? v + 0 < l + 0 : v + 0 <= l + 0) }'; then
+        printf 'goal %s %s %s: met (%s)\n' "$1" "$op" "$3" "$2"
+    else
+        printf 'goal %s %s %s: MISSED (%s)\n' "$1" "$op" "$3" "$2"
+    fi
+}
+
+echo "# Quimbelo benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo "# $(nproc) CPUs, $(lscpu | awk -F: '/Model name/ { gsub(/^ +/, "", $2); print $2; exit }'), load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+
+# --- 1. A new round from the dictionary --------------------------------------------------------
+echo "## New round from the dictionary (${rounds} rounds, medians)"
+"$BENCH_NEWROUND" "$QUIMBELO_DIR" "$rounds" | tee "$work/newround.txt"
+echo
+
+# --- An X server of our own ----------------------------------------------------------------
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+exec 9>"$work/display"
+Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 9>&-
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+probe() { "$BENCH_XPROBE" "$@" 2>>"$work/probe.log"; }
+
+# --- 2. Start-up and hand-over -----------------------------------------------------------------
+echo "## Start-up under Xvfb (${runs} runs each, alternating, medians)"
+# One unmeasured start of each first, so that all find the same warm caches.
+probe startup --runs 1 --handover -- "$QUIMBELO" >/dev/null
+probe startup --runs 1 --handover -- "$BENCH_BARE_WINDOW" --handover >/dev/null
+probe startup --runs 1 --handover -- "$BENCH_BARE_WINDOW" --handover --text >/dev/null
+: >"$work/startup.txt"
+for _ in $(seq "$runs"); do
+    probe startup --runs 1 --handover --prefix program_ -- "$QUIMBELO" >>"$work/startup.txt"
+    probe startup --runs 1 --handover --prefix bare_ -- "$BENCH_BARE_WINDOW" --handover >>"$work/startup.txt"
+    probe startup --runs 1 --handover --prefix text_ -- "$BENCH_BARE_WINDOW" --handover --text >>"$work/startup.txt"
+done
+pick() { awk -v n="$1:" '$1 == n { print $2 }' "$work/startup.txt" | median; }
+splash=$(pick program_first_frame_ms)
+bare=$(pick bare_first_frame_ms)
+show startup_to_splash_ms "$splash" ms
+show bare_qt_window_ms "$bare" ms
+show startup_ratio "$(ratio "$splash" "$bare")" ""
+show bare_qt_text_window_ms "$(pick text_first_frame_ms)" ms
+show handover_to_game_ms "$(pick program_handover_ms)" ms
+show bare_qt_handover_ms "$(pick bare_handover_ms)" ms
+show handover_ratio "$(ratio "$(pick program_handover_ms)" "$(pick bare_handover_ms)")" ""
+echo "# CPU time the program spent on them (all threads, from /proc/PID/task/*/schedstat):"
+show startup_to_splash_cpu_ms "$(pick program_first_frame_cpu_ms)" ms
+show bare_qt_window_cpu_ms "$(pick bare_first_frame_cpu_ms)" ms
+show startup_cpu_ratio "$(ratio "$(pick program_first_frame_cpu_ms)" "$(pick bare_first_frame_cpu_ms)")" ""
+show bare_qt_text_window_cpu_ms "$(pick text_first_frame_cpu_ms)" ms
+show handover_to_game_cpu_ms "$(pick program_handover_cpu_ms)" ms
+show bare_qt_handover_cpu_ms "$(pick bare_handover_cpu_ms)" ms
+echo
+
+# --- 3. Idle load ----------------------------------------------------------------------------
+echo "## Idle load over ${idle} s (program and X server together)"
+xserver=(--xserver-pid "$xvfb_pid")
+probe idle --seconds "$idle" --settle 1000 --handover "${xserver[@]}" -- "$QUIMBELO" >"$work/idle.txt"
+probe idle --seconds "$idle" --settle 1000 --handover "${xserver[@]}" -- "$BENCH_BARE_WINDOW" --handover >"$work/idle_bare.txt"
+probe idle --seconds "$idle" --settle 1000 --handover "${xserver[@]}" -- "$BENCH_FAST_TIMER" "$QUIMBELO_DIR" 1 >"$work/idle_fast.txt"
+# The same program with Qt's shared-memory images to the X server turned off.
+probe idle --seconds "$idle" --settle 1000 --handover "${xserver[@]}" -- env QT_XCB_NO_MITSHM=1 "$QUIMBELO" >"$work/idle_noshm.txt"
+for which in "" _program _xserver; do
+    show "idle_cpu_percent$which" "$(value "$work/idle.txt" "idle_cpu_percent$which")" %
+    show "bare_qt_idle_cpu_percent$which" "$(value "$work/idle_bare.txt" "idle_cpu_percent$which")" %
+done
+echo "# the same from the scheduler's run times (/proc/PID/task/*/schedstat, nanoseconds):"
+for which in "" _program _xserver; do
+    show "idle_cpu_percent${which}_schedstat" "$(value "$work/idle.txt" "idle_cpu_percent${which}_schedstat")" %
+    show "bare_qt_idle_cpu_percent${which}_schedstat" "$(value "$work/idle_bare.txt" "idle_cpu_percent${which}_schedstat")" %
+done
+show timer2_ticks_per_s "$(value "$work/idle.txt" busiest_area_repaints_per_s)" /s
+grep '^#' "$work/idle.txt" | sed 's/^# /# timer2_ticks_per_s: repaints of the /' || true
+show window_repaints_per_s "$(value "$work/idle.txt" repaints_per_s)" /s
+show idle_wakeups_per_s_program "$(value "$work/idle.txt" idle_wakeups_per_s_program)" /s
+show bare_qt_idle_wakeups_per_s "$(value "$work/idle_bare.txt" idle_wakeups_per_s_program)" /s
+echo "# the same game window with Timer2 set to 1 ms from outside (bench_fast_timer):"
+for which in "" _program _xserver; do
+    show "idle_cpu_percent${which}_timer2_1ms" "$(value "$work/idle_fast.txt" "idle_cpu_percent$which")" %
+done
+show timer2_ticks_per_s_timer2_1ms "$(value "$work/idle_fast.txt" busiest_area_repaints_per_s)" /s
+show idle_wakeups_per_s_program_timer2_1ms "$(value "$work/idle_fast.txt" idle_wakeups_per_s_program)" /s
+echo "# the same game window with QT_XCB_NO_MITSHM=1 (no shared-memory images):"
+for which in "" _program _xserver; do
+    show "idle_cpu_percent${which}_no_mitshm" "$(value "$work/idle_noshm.txt" "idle_cpu_percent$which")" %
+done
+show idle_cpu_percent_schedstat_no_mitshm "$(value "$work/idle_noshm.txt" idle_cpu_percent_schedstat)" %
+show timer2_ticks_per_s_no_mitshm "$(value "$work/idle_noshm.txt" busiest_area_repaints_per_s)" /s
+show idle_wakeups_per_s_program_no_mitshm "$(value "$work/idle_noshm.txt" idle_wakeups_per_s_program)" /s
+echo
+
+# --- 4. Memory over a hundred rounds-----------------------------------------------------------
+echo "## Peak memory over ${play_rounds} rounds (F2)"
+probe rounds --rounds "$play_rounds" --handover -- "$QUIMBELO" >"$work/rounds.txt"
+# Option4 "Diccionario" lies 151 px from the left and 253 px above the bottom edge of the
+# game window (design position 2160, 1920 + 255/2 twips in a client area 5835 twips high).
+probe rounds --rounds "$play_rounds" --handover --click 151,-253 -- "$QUIMBELO" >"$work/rounds_dict.txt"
+probe rounds --rounds "$play_rounds" --handover --no-wait -- "$BENCH_BARE_WINDOW" --handover >"$work/rounds_bare.txt"
+probe rounds --rounds "$play_rounds" --handover --no-wait -- "$BENCH_BARE_WINDOW" --handover --text >"$work/rounds_text.txt"
+rss=$(value "$work/rounds.txt" peak_rss_mb)
+rss_dict=$(value "$work/rounds_dict.txt" peak_rss_mb)
+rss_bare=$(value "$work/rounds_bare.txt" peak_rss_mb)
+show peak_rss_mb "$rss" MB
+show bare_qt_rss_mb "$rss_bare" MB
+show rss_ratio "$(ratio "$rss" "$rss_bare")" ""
+show peak_rss_mb_dictionary "$rss_dict" MB
+show rss_ratio_dictionary "$(ratio "$rss_dict" "$rss_bare")" ""
+show bare_qt_text_window_rss_mb "$(value "$work/rounds_text.txt" peak_rss_mb)" MB
+show read_per_round_kb "$(value "$work/rounds.txt" read_per_round_kb)" kB
+show read_per_round_kb_dictionary "$(value "$work/rounds_dict.txt" read_per_round_kb)" kB
+show round_key_to_frame_ms "$(value "$work/rounds.txt" round_key_to_frame_ms)" ms
+show round_key_to_frame_ms_dictionary "$(value "$work/rounds_dict.txt" round_key_to_frame_ms)" ms
+# The dictionary is about 1 MB read twice a round: much less means the click missed it.
+if ! awk -v k="$(value "$work/rounds_dict.txt" read_per_round_kb)" 'BEGIN { exit !(k > 1500) }'; then
+    echo "warning: the rounds on the dictionary did not read it; the click on Diccionario missed" >&2
+fi
+echo
+
+echo "# load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+echo "## Goals"
+goal new_round_ratio "$(value "$work/newround.txt" new_round_ratio)" 3
+goal startup_ratio "$(ratio "$splash" "$bare")" 1.3
+goal startup_cpu_ratio "$(ratio "$(pick program_first_frame_cpu_ms)" "$(pick bare_first_frame_cpu_ms)")" 1.3
+goal idle_cpu_percent "$(value "$work/idle.txt" idle_cpu_percent)" 2 "<"
+goal idle_cpu_percent_schedstat "$(value "$work/idle.txt" idle_cpu_percent_schedstat)" 2 "<"
+goal rss_ratio "$(ratio "$rss" "$rss_bare")" 1.2
+goal rss_ratio_dictionary "$(ratio "$rss_dict" "$rss_bare")" 1.2
+if grep -q . "$work/probe.log"; then
+    echo
+    echo "## Probe details"
+    grep -v 'XDG_RUNTIME_DIR' "$work/probe.log" || true
+fi
