@@ -87,6 +87,7 @@ private slots:
             QVERIFY(!f.game.ended());
             QCOMPARE(f.form.unansweredQuestions, 0);
             f.form.shown.clear();
+            f.form.reseeds.clear(); // the fake's own record, not the game's memory
             if (round == 100) {
                 afterWarmUp = residentKiB();
             }
@@ -95,7 +96,9 @@ private slots:
         QVERIFY(losses > 3000);
         if (kResidentMemoryTellsLeaks) {
             const long growth = residentKiB() - afterWarmUp;
-            QVERIFY2(growth < 512, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
+            qInfo("resident memory after round 100: %ld KiB; growth by round %d: %ld KiB",
+                afterWarmUp, rounds, growth);
+            QVERIFY2(growth < 128, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
         }
     }
 };
