@@ -15,7 +15,7 @@ test=(
     xvfb xauth xdotool imagemagick x11-utils
     appstream desktop-file-utils dpkg-dev file
     python3-pyatspi at-spi2-core dbus
-    python3 wspanish hunspell-es hunspell-tools
+    python3 wspanish hunspell-es
 )
 
 case "${1:-play}" in
