@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The draw of a new round from the dictionary, through the game's own handler, against
 // the fastest this machine reads the same file twice.
 //
@@ -5,7 +6,8 @@
 //
 // FOLDER holds diccionario.TXT (the program's folder). Prints "name: value unit" lines.
 
-#include "benchform.h"
+#include "fakeform.h"
+#include "fakesurroundings.h"
 #include "game.h"
 #include "wordlist.h"
 
@@ -20,10 +22,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 namespace {
+
+// Its random source is seeded once, so that a run of rounds draws the same positions,
+// spread over the whole list, at every run.
+struct BenchSurroundings : FakeSurroundings
+{
+    std::mt19937 engine { 20240601u };
+    void reseedRandom(double) override { }
+    float nextRandom() override { return static_cast<float>(engine() >> 8) * 0x1.0p-24f; }
+};
 
 using Clock = std::chrono::steady_clock;
 
@@ -63,7 +75,9 @@ std::size_t rawRead(const std::string &path, std::vector<char> &buffer)
         std::perror(path.c_str());
         std::exit(1);
     }
-    struct stat info {};
+    struct stat info
+    {
+    };
     ::fstat(fd, &info);
     buffer.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t got = 0;
@@ -81,7 +95,8 @@ std::size_t rawRead(const std::string &path, std::vector<char> &buffer)
     std::size_t lines = 0;
     const char *p = buffer.data();
     const char *end = p + got;
-    while ((p = static_cast<const char *>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
+    while ((p = static_cast<const char *>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))))
+        != nullptr) {
         ++lines;
         ++p;
     }
@@ -106,16 +121,17 @@ int main(int argc, char **argv)
     const std::string path = folder + "/diccionario.TXT";
 
     // The handler itself: option 4 (Diccionario) selected, the list in the program folder.
-    BenchForm form;
-    form.folder = folder;
+    FakeForm form;
+    BenchSurroundings surroundings;
+    surroundings.folder = folder;
     form.option = 4;
-    quimbelo::Game game(form);
+    quimbelo::Game game(form, surroundings);
     std::size_t drawnBytes = 0;
     const double round = medianMs(rounds, [&] {
         game.MnNuevoJuego_Click();
         drawnBytes += game.round().Solucion.size();
     });
-    if (game.ended() || form.messages != 0 || drawnBytes == 0) {
+    if (game.ended() || !form.shown.empty() || drawnBytes == 0) {
         std::fprintf(stderr, "the rounds did not draw words from %s\n", path.c_str());
         return 1;
     }

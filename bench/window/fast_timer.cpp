@@ -9,6 +9,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -18,11 +19,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     applyClassicAppearance(app);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath();
+    const QString folder
+        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath();
     const int interval = argc > 2 ? std::atoi(argv[2]) : 1;
 
-    Startup startup(folder);
-    QObject::connect(&startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
+    Startup startup(QFile::encodeName(folder).toStdString());
+    QObject::connect(
+        &startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
     startup.start();
 
     auto *watch = new QTimer(&app);
@@ -41,8 +44,8 @@ int main(int argc, char *argv[])
         }
         const int before = timer2->interval();
         timer2->setInterval(interval);
-        std::fprintf(stderr, "bench_fast_timer: Timer2 %d ms -> %d ms (active %d, type %d)\n", before,
-                     timer2->interval(), timer2->isActive() ? 1 : 0, int(timer2->timerType()));
+        std::fprintf(stderr, "bench_fast_timer: Timer2 %d ms -> %d ms (active %d, type %d)\n",
+            before, timer2->interval(), timer2->isActive() ? 1 : 0, int(timer2->timerType()));
     });
     watch->start();
     return QApplication::exec();

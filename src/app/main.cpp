@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "startup.h"
 
 #include <QApplication>
+#include <QFile>
 
 int main(int argc, char *argv[])
 {
@@ -14,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     applyClassicAppearance(app);
 
-    Startup startup(QCoreApplication::applicationDirPath());
+    Startup startup(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     QObject::connect(
         &startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
     startup.start();

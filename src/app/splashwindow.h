@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "picture.h"
@@ -28,7 +29,7 @@ public:
     void Frame1_Click();
     void Timer1_Timer();
 
-signals:
+Q_SIGNALS:
     // The splash has closed; emitted once.
     void handOver();
 

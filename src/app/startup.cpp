@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "startup.h"
 
 #include "aboutwindow.h"
@@ -6,9 +7,8 @@
 
 #include <QGuiApplication>
 
-Startup::Startup(const QString &programFolder, Desktop *desktop)
-    : m_programFolder(programFolder)
-    , m_desktop(desktop)
+Startup::Startup(std::string programFolder, Desktop *desktop)
+    : m_surroundings(std::move(programFolder), desktop)
 {
 }
 
@@ -30,10 +30,10 @@ void Startup::openGameWindow(Picture::Ptr wordmark)
     // No window is on screen while the game window loads its first word: that gap
     // must not count as the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    m_mainWindow = std::make_unique<MainWindow>(m_programFolder, m_desktop);
+    m_mainWindow = std::make_unique<MainWindow>(m_surroundings);
     MainWindow *window = m_mainWindow.get();
     connect(window, &MainWindow::programEnded, this,
-        [this, window] { emit finished(window->game().failed() ? 1 : 0); });
+        [this, window] { Q_EMIT finished(window->game().failed() ? 1 : 0); });
     connect(
         window, &MainWindow::aboutRequested, window, [window] { AboutWindow::showModal(window); });
     if (window->load(std::move(wordmark))) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "desktop.h"
@@ -17,8 +18,9 @@ class Startup : public QObject
     Q_OBJECT
 
 public:
-    // programFolder: where the word lists lie. desktop: the system's own when null.
-    explicit Startup(const QString &programFolder, Desktop *desktop = nullptr);
+    // programFolder: where the word lists lie, as the file system names it. desktop: the
+    // system's own when null.
+    explicit Startup(std::string programFolder, Desktop *desktop = nullptr);
     ~Startup() override;
 
     void start();
@@ -26,15 +28,14 @@ public:
     SplashWindow *splash() const;
     MainWindow *mainWindow() const { return m_mainWindow.get(); }
 
-signals:
+Q_SIGNALS:
     // The program is to end now, with this exit status.
     void finished(int exitStatus);
 
 private:
     void openGameWindow(Picture::Ptr wordmark);
 
-    QString m_programFolder;
-    Desktop *m_desktop;
+    DesktopSurroundings m_surroundings;
     QPointer<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>
@@ -32,9 +33,10 @@ enum class MessageStyle : int {
 
 enum class MessageAnswer : int { Ok = 1, Yes = 6, No = 7 };
 
-// Everything the game may read and write on its window, and what it asks of its
-// surroundings. The window implements it by writing its widgets directly, so the screen
-// always shows what the game last wrote; tests implement it with a plain struct.
+// Everything the game may read and write on its window: captions, keys, pictures,
+// colours, message boxes and the end of the program. The window implements it by
+// writing its widgets directly, so the screen always shows what the game last wrote;
+// tests implement it with a plain struct.
 // Texts are Windows-1252; message texts separate their lines with lone carriage returns.
 class FormPort
 {
@@ -76,20 +78,6 @@ public:
     // Asks for the end of the program: every window closes once control is back in the
     // event loop. The caller returns at once and runs no further step.
     virtual void endProgram() = 0;
-
-    // Seconds since midnight, with their fraction.
-    virtual double secondsSinceMidnight() const = 0;
-    // The uniform random source: reseeded from a time, then values in [0, 1).
-    virtual void reseedRandom(double seed) = 0;
-    virtual float nextRandom() = 0;
-
-    // The folder that holds the program, where the word lists and the help file lie.
-    virtual std::string programFolder() const = 0;
-
-    // Opens a text file in the desktop's text editor without waiting for it.
-    virtual void openTextFile(const std::string &path) = 0;
-    // Hands a "mailto:" link to the desktop without waiting; its outcome is not reported.
-    virtual void openMailLink(const std::string &url) = 0;
 };
 
 } // namespace quimbelo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game.h"
 
 #include "counttext.h"
@@ -88,8 +89,8 @@ void Game::MnNuevoJuego_Click()
         return;
     }
     const int option = m_form.selectedOption();
-    const int theme = option >= 1 && option <= 4 ? option - 1 : kDefaultOption - 1;
-    m_round.Archivo = std::string(kThemes[theme].baseName);
+    const int theme = option >= 1 && option <= kThemeCount ? option - 1 : kDefaultOption - 1;
+    m_round.Archivo = std::string(kThemeBaseNames[theme]);
     addToCounter(Caption::Label11, +1);
 
     m_round.Intentos = 0;
@@ -116,13 +117,13 @@ void Game::MnNuevoJuego_Click()
 
 void Game::drawWord()
 {
-    const WordList list(m_form.programFolder(), m_round.Archivo);
+    const WordList list(m_surroundings.programFolder(), m_round.Archivo);
     const std::uint32_t n = list.count();
     if (n == 0) {
         throw WordListError(WordListError::Reason::Empty, list.path());
     }
-    m_form.reseedRandom(m_form.secondsSinceMidnight());
-    const std::uint32_t k = drawnPosition(n, m_form.nextRandom());
+    m_surroundings.reseedRandom(m_surroundings.secondsSinceMidnight());
+    const std::uint32_t k = drawnPosition(n, m_surroundings.nextRandom());
 
     m_round.Solucion = cp1252::toUpper(list.item(k));
     if (m_round.Solucion.empty()) {
@@ -174,25 +175,20 @@ void Game::Letra_Click(std::int16_t Index)
     }
 
     // The win test follows every guess, a miss too: a display that already equals the
-    // word (an empty word) is won by any key.
+    // word (an empty word) is won by any key. Once a round is over, the program has ended
+    // or a new round has begun inside this guess: the guess is done, and its miss is not
+    // carried into the new round.
     if (m_form.caption(Caption::Pelicula1) == m_round.Solucion) {
-        if (!finishRound(Outcome::Won)) {
-            return;
-        }
+        finishRound(Outcome::Won);
+        return;
     }
     if (hit) {
         return;
     }
     // A miss on the last stage loses, tested before the miss is counted.
-    if (m_round.Etapa > 9) {
+    if (m_round.Etapa > kLastStage - 1) {
         m_form.setCaption(Caption::Pelicula1, m_round.Solucion);
-        if (!finishRound(Outcome::Lost)) {
-            return;
-        }
-    }
-    // A new round began inside this guess: the miss is not carried into it.
-    if (m_round.Intentos == 0) {
-        m_round.Fallos = 0;
+        finishRound(Outcome::Lost);
         return;
     }
     m_round.Fallos += 1;
@@ -231,16 +227,16 @@ void Game::Command1_Click()
 
     if (guess == m_round.Solucion) {
         m_form.setCaption(Caption::Pelicula1, m_round.Solucion);
-        if (!finishRound(Outcome::Won)) {
+        if (finishRound(Outcome::Won) == AfterReport::Ended) {
             return;
         }
     } else {
         m_form.messageBox(notCorrectNotice(), MessageStyle::Critical, title());
         // The stage is raised before its loss test: an attempt made at stage 10 loses.
         m_round.Etapa += 1;
-        if (m_round.Etapa > 10) {
+        if (m_round.Etapa > kLastStage) {
             m_form.setCaption(Caption::Pelicula1, m_round.Solucion);
-            if (!finishRound(Outcome::Lost)) {
+            if (finishRound(Outcome::Lost) == AfterReport::Ended) {
                 return;
             }
         } else {
@@ -293,21 +289,21 @@ void Game::MnAyuda2_Click()
     }
     // The folder is handed over as part of one path, never through a shell.
     const std::filesystem::path help
-        = std::filesystem::path(m_form.programFolder()) / kHelpFileName;
-    m_form.openTextFile(help.string());
+        = std::filesystem::path(m_surroundings.programFolder()) / kHelpFileName;
+    m_surroundings.openTextFile(help.string());
 }
 
 void Game::Image2_Click()
 {
     if (!m_ended) {
-        m_form.openMailLink("mailto:" + std::string(programinfo::kAuthorMail));
+        m_surroundings.openMailLink("mailto:" + std::string(programinfo::kAuthorMail));
     }
 }
 
 void Game::Image4_Click()
 {
     if (!m_ended) {
-        m_form.openMailLink("mailto:" + std::string(programinfo::kDistributorMail));
+        m_surroundings.openMailLink("mailto:" + std::string(programinfo::kDistributorMail));
     }
 }
 
@@ -321,9 +317,9 @@ void Game::addToCounter(Caption label, double delta)
     m_form.setCaption(label, countText(countValue(m_form.caption(label)) + delta));
 }
 
-// Reports the end of the round and asks for another. Returns true when a new round is
-// under way and the caller may go on; false when the program has ended.
-bool Game::finishRound(Outcome outcome)
+// Reports the end of the round and asks for another, which either begins at once or is
+// declined and ends the program.
+Game::AfterReport Game::finishRound(Outcome outcome)
 {
     const bool won = outcome == Outcome::Won;
     m_form.messageBox(endOfRoundReport(won, m_round),
@@ -334,10 +330,10 @@ bool Game::finishRound(Outcome outcome)
     if (m_form.messageBox(playAgainQuestion(), MessageStyle::YesNo, title())
         != MessageAnswer::Yes) {
         endProgram();
-        return false;
+        return AfterReport::Ended;
     }
     MnNuevoJuego_Click();
-    return !m_ended;
+    return m_ended ? AfterReport::Ended : AfterReport::NewRound;
 }
 
 void Game::endProgram()

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "formport.h"
 #include "round.h"
+#include "surroundings.h"
 
 #include <cstdint>
 #include <string>
@@ -9,15 +11,17 @@
 namespace quimbelo {
 
 // The game window's handlers: every rule of the game, reaching the window only through
-// its port. The window calls the handler named after the control and the event.
+// its port and the world only through its surroundings. The window calls the handler
+// named after the control and the event.
 //
 // A handler that ends the program returns at once, and so does every handler that called
 // it; once the program has ended, every handler does nothing.
 class Game
 {
 public:
-    explicit Game(FormPort &form)
+    Game(FormPort &form, Surroundings &surroundings)
         : m_form(form)
+        , m_surroundings(surroundings)
     {
     }
 
@@ -53,15 +57,18 @@ public:
 
 private:
     enum class Outcome { Won, Lost };
+    // What follows the report at the end of a round.
+    enum class AfterReport { Ended, NewRound };
 
     void optionClick();
     void drawWord();
     void showCount(Caption label, float value);
     void addToCounter(Caption label, double delta);
-    bool finishRound(Outcome outcome);
+    AfterReport finishRound(Outcome outcome);
     void endProgram();
 
     FormPort &m_form;
+    Surroundings &m_surroundings;
     Round m_round;
     bool m_ended = false;
     bool m_failed = false;

@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 
 namespace quimbelo {
+
+// The gallows' last stage, the complete figure: a miss made on it loses the round.
+inline constexpr int kLastStage = 10;
 
 // The round in progress. The counters are single-precision numbers that only ever
 // hold whole values; Etapa is also the index of the gallows stage on show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
@@ -5,19 +6,16 @@
 
 namespace quimbelo {
 
-// The four word themes, in the order of their option buttons Option1 to Option4.
-struct Theme
-{
-    std::string_view caption; // UTF-8, as the option button shows it
-    std::string_view baseName; // the list file is baseName + ".TXT"
+// The word themes, in the order of their option buttons Option1 to Option4. A theme's
+// list file is its base name + ".TXT".
+inline constexpr std::array<std::string_view, 4> kThemeBaseNames = {
+    "propios",
+    "peliculas",
+    "informatica",
+    "diccionario",
 };
 
-inline constexpr std::array<Theme, 4> kThemes = { {
-    { "Propios", "propios" },
-    { "Cine", "peliculas" },
-    { "Informática", "informatica" },
-    { "Diccionario", "diccionario" },
-} };
+inline constexpr int kThemeCount = static_cast<int>(kThemeBaseNames.size());
 
 // The option selected when the game window opens: "Informática".
 inline constexpr int kDefaultOption = 3;

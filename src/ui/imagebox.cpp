@@ -57,6 +57,6 @@ void ImageBox::mouseReleaseEvent(QMouseEvent *event)
         && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) {
-        emit clicked();
+        Q_EMIT clicked();
     }
 }

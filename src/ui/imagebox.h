@@ -21,7 +21,7 @@ public:
     const Picture::Ptr &picture() const { return m_picture; }
     void setPicture(Picture::Ptr picture);
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picture.h"
 
 #include <QPainter>
@@ -14,9 +15,23 @@ Picture::Picture(const QByteArray &svg, QSize designSize, QColor background)
 
 Picture::~Picture() = default;
 
-Picture::Ptr Picture::fromSvg(const QByteArray &svg, QSize designSize, QColor background)
+Picture::Ptr Picture::fromSvg(const QByteArray &svg, QColor background)
 {
-    return Ptr(new Picture(svg, designSize, background));
+    return Ptr(new Picture(svg, svgSize(svg), background));
+}
+
+QSize svgSize(const QByteArray &svg)
+{
+    // Only the root element is read: the drawing itself is parsed when it is drawn.
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement) {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            return { attributes.value(QLatin1String("width")).toInt(),
+                attributes.value(QLatin1String("height")).toInt() };
+        }
+    }
+    return {};
 }
 
 QImage Picture::image(QSize pixelSize) const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -18,9 +19,9 @@ class Picture
 public:
     using Ptr = std::shared_ptr<const Picture>;
 
-    // background fills the picture before the drawing; transparent by default.
-    static Ptr fromSvg(
-        const QByteArray &svg, QSize designSize, QColor background = Qt::transparent);
+    // background fills the picture before the drawing; transparent by default. The size
+    // the picture was designed at is the drawing's own width and height.
+    static Ptr fromSvg(const QByteArray &svg, QColor background = Qt::transparent);
 
     ~Picture();
 
@@ -37,6 +38,9 @@ private:
     QSize m_designSize;
     QColor m_background;
 };
+
+// The width and height a drawing declares, in pixels; empty when it declares none.
+QSize svgSize(const QByteArray &svg);
 
 // The document with only the first partCount of its top-level groups "part1", "part2"…
 // and everything else it holds: the gallows at a stage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pictures.h"
 
 #include <QFile>
@@ -15,46 +16,41 @@ QByteArray resource(const QString &name)
     return file.readAll();
 }
 
-Picture::Ptr load(const QString &name, QSize size)
+QString fileOf(quimbelo::design::Picture picture)
 {
-    return Picture::fromSvg(resource(name), size);
+    using quimbelo::design::Picture;
+    switch (picture) {
+    case Picture::GallowsStage:
+        return QStringLiteral("gallows.svg");
+    case Picture::GameLogo:
+        return QStringLiteral("logo.svg");
+    case Picture::Wordmark:
+        return QStringLiteral("wordmark.svg");
+    case Picture::Mascot:
+        return QStringLiteral("mascot.svg");
+    case Picture::SponsorBanner:
+        return QStringLiteral("sponsor.svg");
+    case Picture::NameBanner:
+        return QStringLiteral("namebanner.svg");
+    case Picture::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace
 
-std::array<Picture::Ptr, kStageCount> gallowsStages()
+Picture::Ptr make(quimbelo::design::Picture picture, int stage)
 {
-    const QByteArray gallows = resource(QStringLiteral("gallows.svg"));
-    std::array<Picture::Ptr, kStageCount> stages;
-    for (int k = 0; k < kStageCount; ++k) {
-        stages[k] = Picture::fromSvg(svgWithParts(gallows, k), QSize(145, 207), Qt::white);
+    if (picture == quimbelo::design::Picture::None) {
+        return nullptr;
     }
-    return stages;
-}
-
-Picture::Ptr gameLogo()
-{
-    return load(QStringLiteral("logo.svg"), QSize(71, 101));
-}
-
-Picture::Ptr wordmark()
-{
-    return load(QStringLiteral("wordmark.svg"), QSize(479, 89));
-}
-
-Picture::Ptr mascot()
-{
-    return load(QStringLiteral("mascot.svg"), QSize(115, 176));
-}
-
-Picture::Ptr sponsorBanner()
-{
-    return load(QStringLiteral("sponsor.svg"), QSize(550, 183));
-}
-
-Picture::Ptr nameBanner()
-{
-    return load(QStringLiteral("namebanner.svg"), QSize(472, 75));
+    const QByteArray svg = resource(fileOf(picture));
+    if (picture == quimbelo::design::Picture::GallowsStage) {
+        // The stages are drawn on white: stage 0 is the empty white board.
+        return Picture::fromSvg(svgWithParts(svg, stage), Qt::white);
+    }
+    return Picture::fromSvg(svg);
 }
 
 QIcon windowIcon()
@@ -65,8 +61,8 @@ QIcon windowIcon()
 QCursor envelopeCursor(qreal devicePixelRatio)
 {
     // The hot spot is the envelope's upper-left corner.
-    const Picture::Ptr envelope = load(QStringLiteral("cursor.svg"), QSize(32, 32));
-    return QCursor(envelope->pixmap(QSize(32, 32), devicePixelRatio), 2, 4);
+    const Picture::Ptr envelope = Picture::fromSvg(resource(QStringLiteral("cursor.svg")));
+    return QCursor(envelope->pixmap(envelope->designSize(), devicePixelRatio), 2, 4);
 }
 
 } // namespace pictures

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include "controls.h"
 
 #include <QRect>
 #include <QSize>
@@ -18,6 +21,11 @@ constexpr int toPixels(int twips)
 constexpr QRect rect(int left, int top, int width, int height)
 {
     return { toPixels(left), toPixels(top), toPixels(width), toPixels(height) };
+}
+
+constexpr QRect rect(const quimbelo::design::Twips &place)
+{
+    return rect(place.left, place.top, place.width, place.height);
 }
 
 constexpr QSize size(int width, int height)

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "desktop.h"
 #include "mainwindow.h"
+#include "recordingdesktop.h"
 #include "splashwindow.h"
 #include "startup.h"
 
@@ -15,13 +17,6 @@
 #include <QTimer>
 
 namespace {
-
-struct RecordingDesktop : Desktop
-{
-    QStringList files, links;
-    void openTextFile(const QString &path) override { files << path; }
-    void openMailLink(const QString &url) override { links << url; }
-};
 
 int gameWindowCount()
 {
@@ -54,7 +49,8 @@ class StartupTest : public QObject
 
     SplashWindow *startSplash()
     {
-        m_startup = std::make_unique<Startup>(m_dir.path(), &m_desktop);
+        m_startup
+            = std::make_unique<Startup>(QFile::encodeName(m_dir.path()).toStdString(), &m_desktop);
         m_startup->start();
         SplashWindow *splash = m_startup->splash();
         if (!QTest::qWaitForWindowExposed(splash)) {
@@ -219,7 +215,7 @@ private slots:
         const QString folder = m_dir.filePath("mis juegos'; \"$(touch pwned)\" `id`");
         QVERIFY(QDir().mkpath(folder));
         writeLists(folder);
-        m_startup = std::make_unique<Startup>(folder, &m_desktop);
+        m_startup = std::make_unique<Startup>(QFile::encodeName(folder).toStdString(), &m_desktop);
         m_startup->start();
         m_startup->splash()->Form_KeyPress();
         MainWindow *window = gameWindow();

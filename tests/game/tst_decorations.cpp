@@ -1,4 +1,4 @@
-#include "gametestsupport.h"
+#include "gamefixture.h"
 
 using namespace quimbelo;
 
@@ -55,11 +55,11 @@ private slots:
     {
         GameFixture f;
         f.loadWithWord("casa");
-        f.form.folder = "/opt/mis juegos/a\"b;$(rm -rf x)";
+        f.surroundings.folder = "/opt/mis juegos/a\"b;$(rm -rf x)";
         f.game.MnAyuda2_Click();
-        f.form.folder = "/";
+        f.surroundings.folder = "/";
         f.game.MnAyuda2_Click();
-        QCOMPARE(f.form.openedFiles,
+        QCOMPARE(f.surroundings.openedFiles,
             (std::vector<std::string> {
                 "/opt/mis juegos/a\"b;$(rm -rf x)/leeme.txt", "/leeme.txt" }));
     }
@@ -70,11 +70,11 @@ private slots:
         f.loadWithWord("casa");
         f.game.Image2_Click();
         f.game.Image4_Click();
-        QCOMPARE(f.form.openedLinks.size(), std::size_t(2));
-        QVERIFY(f.form.openedLinks[0].starts_with("mailto:")
-            && f.form.openedLinks[0].ends_with(".example"));
-        QVERIFY(f.form.openedLinks[1].starts_with("mailto:")
-            && f.form.openedLinks[1] != f.form.openedLinks[0]);
+        QCOMPARE(f.surroundings.openedLinks.size(), std::size_t(2));
+        QVERIFY(f.surroundings.openedLinks[0].starts_with("mailto:")
+            && f.surroundings.openedLinks[0].ends_with(".example"));
+        QVERIFY(f.surroundings.openedLinks[1].starts_with("mailto:")
+            && f.surroundings.openedLinks[1] != f.surroundings.openedLinks[0]);
         QVERIFY(f.form.shown.empty());
         QCOMPARE(f.form.caption(Caption::Label11), std::string("1"));
     }

@@ -1,4 +1,4 @@
-#include "gametestsupport.h"
+#include "gamefixture.h"
 
 using namespace quimbelo;
 

@@ -1,4 +1,4 @@
-#include "gametestsupport.h"
+#include "gamefixture.h"
 #include "randomsource.h"
 
 using namespace quimbelo;
@@ -72,7 +72,7 @@ private slots:
         QFETCH(QByteArray, word);
         GameFixture f;
         f.writeList("informatica", "uno\r\ndos\r\ntres\r\ncuatro\r\ncinco\r\n");
-        f.form.randoms = { r };
+        f.surroundings.randoms = { r };
         f.game.Form_Load();
         QCOMPARE(QByteArray::fromStdString(f.game.round().Solucion), word);
     }
@@ -81,9 +81,9 @@ private slots:
     {
         GameFixture f;
         f.loadWithWord("casa");
-        f.form.clock = 100.5;
+        f.surroundings.clock = 100.5;
         f.game.MnNuevoJuego_Click();
-        QCOMPARE(f.form.reseeds, (std::vector<double> { 43200.25, 100.5 }));
+        QCOMPARE(f.surroundings.reseeds, (std::vector<double> { 43200.25, 100.5 }));
     }
 
     void realDrawsAreUniform()
@@ -96,7 +96,7 @@ private slots:
         const int rounds = 2000;
         for (int i = 0; i < rounds; ++i) {
             source.reseed(30000.0 + i * 0.015625);
-            f.form.randoms = { source.next() };
+            f.surroundings.randoms = { source.next() };
             f.game.MnNuevoJuego_Click();
             dos += f.game.round().Solucion == "DOS" ? 1 : 0;
             QVERIFY(f.game.round().Solucion == "DOS" || f.game.round().Solucion == "UNO");
@@ -111,7 +111,7 @@ private slots:
         RandomSource source;
         for (int i = 0; i < 50; ++i) {
             source.reseed(i * 1.5);
-            f.form.randoms = { source.next() };
+            f.surroundings.randoms = { source.next() };
             f.game.MnNuevoJuego_Click();
             QCOMPARE(f.game.round().Solucion, std::string("SOLO"));
         }
@@ -123,7 +123,7 @@ private slots:
         f.writeList("informatica", "casa\r\n,x\r\n");
         f.game.Form_Load();
         QCOMPARE(f.form.caption(Caption::Label7), std::string("4"));
-        f.form.randoms = { 0.4f }; // the empty item before the comma
+        f.surroundings.randoms = { 0.4f }; // the empty item before the comma
         f.game.MnNuevoJuego_Click();
         QCOMPARE(f.game.round().Solucion, std::string());
         QCOMPARE(f.form.display(), std::string());

@@ -1,4 +1,4 @@
-#include "gametestsupport.h"
+#include "gamefixture.h"
 
 #include <QFile>
 
@@ -51,7 +51,7 @@ private slots:
         int wins = 0, losses = 0;
         const int rounds = 10000;
         for (int round = 1; round <= rounds; ++round) {
-            f.form.randoms = { float(round % 97) / 97.0f };
+            f.surroundings.randoms = { float(round % 97) / 97.0f };
             if (round % 7 == 0) {
                 f.form.option = 1 + round % 4;
                 f.game.Option1_Click();
@@ -87,7 +87,8 @@ private slots:
             QVERIFY(!f.game.ended());
             QCOMPARE(f.form.unansweredQuestions, 0);
             f.form.shown.clear();
-            f.form.reseeds.clear(); // the fake's own record, not the game's memory
+            f.surroundings.reseeds.clear(); // the fake's own records, not the game's memory
+            f.surroundings.calls.clear();
             if (round == 100) {
                 afterWarmUp = residentKiB();
             }

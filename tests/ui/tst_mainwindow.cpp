@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
+#include "recordingdesktop.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -17,13 +19,6 @@
 
 namespace {
 
-struct RecordingDesktop : Desktop
-{
-    QStringList files, links;
-    void openTextFile(const QString &path) override { files << path; }
-    void openMailLink(const QString &url) override { links << url; }
-};
-
 } // namespace
 
 // The game window as a player meets it: real widgets, real key and mouse events.
@@ -33,6 +28,8 @@ class MainWindowTest : public QObject
 
     QTemporaryDir m_dir;
     RecordingDesktop m_desktop;
+    DesktopSurroundings m_surroundings { QFile::encodeName(m_dir.path()).toStdString(),
+        &m_desktop };
     std::unique_ptr<MainWindow> m_window;
 
     void writeList(const QString &base, const QByteArray &bytes)
@@ -58,7 +55,7 @@ class MainWindowTest : public QObject
 
     void open()
     {
-        m_window = std::make_unique<MainWindow>(m_dir.path(), &m_desktop);
+        m_window = std::make_unique<MainWindow>(m_surroundings);
         QVERIFY(m_window->load());
         m_window->showCentred();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -378,7 +375,7 @@ private slots:
         QFile::remove(m_dir.filePath("informatica.TXT"));
         ModalAnswerer boxes;
         boxes.answer({ "Aceptar" });
-        m_window = std::make_unique<MainWindow>(m_dir.path(), &m_desktop);
+        m_window = std::make_unique<MainWindow>(m_surroundings);
         QSignalSpy ended(m_window.get(), &MainWindow::programEnded);
         QVERIFY(!m_window->load());
         QCOMPARE(boxes.seen.size(), 1);

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cp1252.h"
+#include "form1.h"
 #include "formport.h"
 #include "letterkeys.h"
 
@@ -41,13 +44,6 @@ struct FakeForm : quimbelo::FormPort
     int unansweredQuestions = 0;
     int endRequests = 0;
 
-    double clock = 43200.25;
-    std::vector<double> reseeds;
-    std::deque<float> randoms; // 0 once exhausted
-    std::string folder;
-    std::vector<std::string> openedFiles;
-    std::vector<std::string> openedLinks;
-
     std::string caption(quimbelo::Caption label) const override
     {
         const auto it = captions.find(label);
@@ -60,7 +56,7 @@ struct FakeForm : quimbelo::FormPort
 
     std::string letraCaption(int index) const override
     {
-        return std::string(quimbelo::kLetraCaptions.at(index));
+        return quimbelo::cp1252::fromUtf8(quimbelo::design::form1::letra(index).caption);
     }
     bool letraEnabled(int index) const override { return enabled.at(index); }
     void setLetraEnabled(int index, bool on) override { enabled.at(index) = on; }
@@ -122,21 +118,6 @@ struct FakeForm : quimbelo::FormPort
         return answer;
     }
     void endProgram() override { ++endRequests; }
-
-    double secondsSinceMidnight() const override { return clock; }
-    void reseedRandom(double seed) override { reseeds.push_back(seed); }
-    float nextRandom() override
-    {
-        if (randoms.empty()) {
-            return 0.0f;
-        }
-        const float r = randoms.front();
-        randoms.pop_front();
-        return r;
-    }
-    std::string programFolder() const override { return folder; }
-    void openTextFile(const std::string &path) override { openedFiles.push_back(path); }
-    void openMailLink(const std::string &url) override { openedLinks.push_back(url); }
 
     // Helpers for the tests.
     std::string display() const { return caption(quimbelo::Caption::Pelicula1); }

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cp1252.h"
 #include "fakeform.h"
+#include "fakesurroundings.h"
 #include "game.h"
 #include "letterkeys.h"
 
@@ -17,7 +19,7 @@
 class GameFixture
 {
 public:
-    GameFixture() { form.folder = m_dir.path().toStdString(); }
+    GameFixture() { surroundings.folder = m_dir.path().toStdString(); }
 
     // Writes a list file (bytes as given) into the program folder.
     void writeList(std::string_view baseName, std::string_view bytes)
@@ -40,7 +42,8 @@ public:
     }
 
     FakeForm form;
-    quimbelo::Game game { form };
+    FakeSurroundings surroundings;
+    quimbelo::Game game { form, surroundings };
 
 private:
     QTemporaryDir m_dir;
@@ -50,7 +53,7 @@ private:
 inline std::int16_t keyOf(char character)
 {
     for (int i = 0; i < quimbelo::kLetraCount; ++i) {
-        if (quimbelo::kLetraCaptions[i][0] == character) {
+        if (quimbelo::cp1252::fromUtf8(quimbelo::design::form1::letra(i).caption)[0] == character) {
             return static_cast<std::int16_t>(i);
         }
     }

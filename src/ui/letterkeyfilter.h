@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+
+// Turns what is typed on a letter key into the game's key press: a character, as its
+// Windows-1252 code, with the index of the focused key. The key then goes on to the
+// button as usual, so Space still presses it. A key held down repeats nothing.
+class LetterKeyFilter : public QObject
+{
+public:
+    using KeyPress = std::function<void(std::int16_t index, std::int16_t keyAscii)>;
+
+    LetterKeyFilter(KeyPress keyPress, QObject *parent);
+
+    // Watches a letter key, which carries its index in the property "index".
+    void watch(QObject *key);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    KeyPress m_keyPress;
+};
