@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds every benchmark (Release, in build/bench) and runs them all, printing each figure
 # as "name: value unit" beside its floor measured in the same run. Not part of the tests:
 # the figures depend on the machine and on what else it is doing.

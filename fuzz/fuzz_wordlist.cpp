@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the word-list reader and the text rules the way a list file
 // reaches them, and checks the properties the game relies on.
 #include "cp1252.h"

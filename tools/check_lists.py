@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Check the word lists in data/ against the format the game reads.
 
 Every list (*.TXT) must be:
@@ -22,6 +23,8 @@ import os
 import re
 import sys
 
+from projectfacts import dictionary_words
+
 REPO_ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # file name -> (minimum count, exact count or None)
@@ -29,7 +32,7 @@ LISTS = {
     "propios.TXT": (600, None),
     "peliculas.TXT": (400, None),
     "informatica.TXT": (400, None),
-    "diccionario.TXT": (96864, 96864),
+    "diccionario.TXT": (dictionary_words(), dictionary_words()),
 }
 
 # What the letter keys can reveal once the item is upper-cased.

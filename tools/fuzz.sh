@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the word-list fuzzer with clang (libFuzzer, AddressSanitizer, UBSan) and runs it
 # for a bounded time from a corpus of real lists.
 #   tools/fuzz.sh [SECONDS] [BUILD_DIR]

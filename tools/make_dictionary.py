@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Build data/diccionario.TXT, the word list of the "Diccionario" theme.
 
 The list holds exactly TARGET distinct Spanish words, one per line,
@@ -46,7 +47,9 @@ import re
 import sys
 import tempfile
 
-TARGET = 96864
+from projectfacts import dictionary_words
+
+TARGET = dictionary_words()
 
 WSPANISH = "/usr/share/dict/spanish"
 HUNSPELL_DIC = "/usr/share/hunspell/es_ES.dic"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the program's vector icon to the PNG sizes the desktop's icon theme wants.
 //   rendericon SOURCE.svg OUTPUT_DIR SIZE...   writes OUTPUT_DIR/SIZExSIZE/apps/quimbelo.png
 #include <QDir>

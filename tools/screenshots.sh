@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the screenshots in docs/ of the built program under Xvfb, at scale 1 and 2.
 #   tools/screenshots.sh [BUILD_DIR]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages the project needs, only those that are missing.
 #   tools/setup-debian.sh play   building and playing the game
 #   tools/setup-debian.sh test   also everything the tests use

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything with warnings as errors and runs every test: first the unit and
 # window tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the whole
 # suite on a normal build.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """sponsor.svg (550 x 183): a pixel "B" in brackets, BRUNDEL and its tagline."""
 import lettering as lt
 

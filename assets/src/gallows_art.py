@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The gallows and the hanged donkey, shared by gallows.svg and logo.svg.
 
 Coordinates are pixels of the 145 x 207 gallows board.  Each stage is a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Tiny vector toolkit for the lettering: paths, a rounded stroke alphabet,
 carved capitals and a broad-nib pen.  Everything is emitted as plain SVG
 path data in final pixel coordinates (no fonts, no transforms needed).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the game's SVG pictures into the parent folder (assets/).
 
 Run from anywhere:  python3 assets/src/make_assets.py

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """mascot.svg (115 x 176): a child on a pedestal raising a torch and holding a
 little laptop, under the edition's name."""
 import lettering as lt

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Window icon, mouse cursor and logo."""
 import gallows_art as ga
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """wordmark.svg (479 x 89): TORNELAS in carved stone capitals on black.
 
 The capitals are drawn as outlines (cap height 62 px, letters placed side by

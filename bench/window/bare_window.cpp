@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for the program's windows: a bare Qt Widgets window of the game window's
 // size, the same kind of window as the splash, with nothing in it.
 //

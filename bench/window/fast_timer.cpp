@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real program, started exactly as main.cpp starts it, with one change made from the
 // outside once the game window is open: its "Novedad" timer (Timer2) ticks every 1 ms,
 // the interval it was designed with, instead of the 55 ms the window gives it.

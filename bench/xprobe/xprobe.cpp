@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // bench_xprobe: measures a program's windows from the outside, through the X server it
 // draws on (DISPLAY), without touching the program.
 //
@@ -78,7 +79,10 @@ double median(std::vector<double> values)
 struct Rect
 {
     int x, y, w, h;
-    bool operator<(const Rect &o) const { return std::tie(x, y, w, h) < std::tie(o.x, o.y, o.w, o.h); }
+    bool operator<(const Rect &o) const
+    {
+        return std::tie(x, y, w, h) < std::tie(o.x, o.y, o.w, o.h);
+    }
 };
 
 struct Window
@@ -117,7 +121,8 @@ public:
             fail("the X server has no DAMAGE extension");
         }
         m_damageEvent = damage->first_event;
-        free(xcb_damage_query_version_reply(m_conn, xcb_damage_query_version(m_conn, 1, 1), nullptr));
+        free(xcb_damage_query_version_reply(
+            m_conn, xcb_damage_query_version(m_conn, 1, 1), nullptr));
         const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(m_conn, &xcb_test_id);
         if (!xtest || !xtest->present) {
             fail("the X server has no XTEST extension");
@@ -177,7 +182,8 @@ public:
                 result.push_back(&window);
             }
         }
-        std::sort(result.begin(), result.end(), [](Window *a, Window *b) { return a->mapTime < b->mapTime; });
+        std::sort(result.begin(), result.end(),
+            [](Window *a, Window *b) { return a->mapTime < b->mapTime; });
         return result;
     }
 
@@ -197,8 +203,9 @@ public:
     {
         const xcb_setup_t *setup = xcb_get_setup(m_conn);
         const int count = setup->max_keycode - setup->min_keycode + 1;
-        xcb_get_keyboard_mapping_reply_t *map = xcb_get_keyboard_mapping_reply(
-            m_conn, xcb_get_keyboard_mapping(m_conn, setup->min_keycode, static_cast<uint8_t>(count)), nullptr);
+        xcb_get_keyboard_mapping_reply_t *map = xcb_get_keyboard_mapping_reply(m_conn,
+            xcb_get_keyboard_mapping(m_conn, setup->min_keycode, static_cast<uint8_t>(count)),
+            nullptr);
         if (!map) {
             fail("no keyboard mapping");
         }
@@ -230,13 +237,15 @@ public:
     // A left click at (x, y) inside the window.
     void click(Window *window, int x, int y)
     {
-        xcb_translate_coordinates_reply_t *at = xcb_translate_coordinates_reply(
-            m_conn, xcb_translate_coordinates(m_conn, window->id, m_root, static_cast<int16_t>(x), static_cast<int16_t>(y)),
+        xcb_translate_coordinates_reply_t *at = xcb_translate_coordinates_reply(m_conn,
+            xcb_translate_coordinates(
+                m_conn, window->id, m_root, static_cast<int16_t>(x), static_cast<int16_t>(y)),
             nullptr);
         if (!at) {
             fail("cannot place the click");
         }
-        xcb_test_fake_input(m_conn, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, m_root, at->dst_x, at->dst_y, 0);
+        xcb_test_fake_input(
+            m_conn, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, m_root, at->dst_x, at->dst_y, 0);
         xcb_test_fake_input(m_conn, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         xcb_test_fake_input(m_conn, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         free(at);
@@ -247,10 +256,9 @@ public:
     // that shows only its background.
     int coloursIn(Window *window)
     {
-        xcb_get_image_reply_t *image = xcb_get_image_reply(
-            m_conn,
-            xcb_get_image(m_conn, XCB_IMAGE_FORMAT_Z_PIXMAP, window->id, 0, 0, static_cast<uint16_t>(window->width),
-                          static_cast<uint16_t>(window->height), ~0u),
+        xcb_get_image_reply_t *image = xcb_get_image_reply(m_conn,
+            xcb_get_image(m_conn, XCB_IMAGE_FORMAT_Z_PIXMAP, window->id, 0, 0,
+                static_cast<uint16_t>(window->width), static_cast<uint16_t>(window->height), ~0u),
             nullptr);
         if (!image) {
             return 0;
@@ -308,7 +316,8 @@ private:
         } else if (type == XCB_MAP_NOTIFY) {
             auto *e = reinterpret_cast<xcb_map_notify_event_t *>(event);
             if (!find(e->window)) {
-                xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(m_conn, xcb_get_geometry(m_conn, e->window), nullptr);
+                xcb_get_geometry_reply_t *g
+                    = xcb_get_geometry_reply(m_conn, xcb_get_geometry(m_conn, e->window), nullptr);
                 track(e->window, g ? g->width : 0, g ? g->height : 0);
                 free(g);
             }
@@ -341,11 +350,13 @@ private:
             }
             if (std::isnan(window->complete) && window->width > 0 && window->height > 0) {
                 if (window->covered.empty()) {
-                    window->covered.assign(static_cast<std::size_t>(window->width) * window->height, 0);
+                    window->covered.assign(
+                        static_cast<std::size_t>(window->width) * window->height, 0);
                 }
                 for (int y = std::max(0, r.y); y < std::min(window->height, r.y + r.h); ++y) {
                     for (int x = std::max(0, r.x); x < std::min(window->width, r.x + r.w); ++x) {
-                        std::uint8_t &cell = window->covered[static_cast<std::size_t>(y) * window->width + x];
+                        std::uint8_t &cell
+                            = window->covered[static_cast<std::size_t>(y) * window->width + x];
                         if (!cell) {
                             cell = 1;
                             ++window->coveredCount;
@@ -601,7 +612,8 @@ CpuTicks cpuOf(long pid)
             }
             std::ifstream status(tasks + "/" + entry->d_name + "/status");
             while (std::getline(status, line)) {
-                if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
+                if (line.rfind("voluntary_ctxt_switches:", 0) == 0
+                    || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
                     c.switches += std::atoll(line.substr(line.find(':') + 1).c_str());
                 }
             }
@@ -651,13 +663,16 @@ int runStartup(Display &display, const Options &o)
         first.push_back(s.firstMs);
         firstCpu.push_back(s.firstCpuMs);
         handOverCpu.push_back(s.handOverCpuMs);
-        std::fprintf(stderr, "  run %d: first window %dx%d mapped %.1f ms, first damage %.1f ms, whole %.1f ms (%d colours, %.1f ms CPU)",
-                     run + 1, s.first->width, s.first->height, s.first->mapTime - s.child.started,
-                     s.first->firstDamage - s.child.started, s.firstMs, s.firstColours, s.firstCpuMs);
+        std::fprintf(stderr,
+            "  run %d: first window %dx%d mapped %.1f ms, first damage %.1f ms, whole %.1f ms (%d "
+            "colours, %.1f ms CPU)",
+            run + 1, s.first->width, s.first->height, s.first->mapTime - s.child.started,
+            s.first->firstDamage - s.child.started, s.firstMs, s.firstColours, s.firstCpuMs);
         if (o.handOver) {
             handOver.push_back(s.handOverMs);
-            std::fprintf(stderr, "; next window %dx%d whole %.1f ms after the key (%d colours, %.1f ms CPU)",
-                         s.window->width, s.window->height, s.handOverMs, s.windowColours, s.handOverCpuMs);
+            std::fprintf(stderr,
+                "; next window %dx%d whole %.1f ms after the key (%d colours, %.1f ms CPU)",
+                s.window->width, s.window->height, s.handOverMs, s.windowColours, s.handOverCpuMs);
         }
         std::fprintf(stderr, "\n");
         stop(s.child);
@@ -694,7 +709,8 @@ int runIdle(Display &display, const Options &o)
     }
     const double hz = static_cast<double>(sysconf(_SC_CLK_TCK));
     const double wall = (t1 - t0) / 1000;
-    const double programPct = static_cast<double>(program1.ticks - program0.ticks) / hz / wall * 100;
+    const double programPct
+        = static_cast<double>(program1.ticks - program0.ticks) / hz / wall * 100;
     const double serverPct = static_cast<double>(server1.ticks - server0.ticks) / hz / wall * 100;
 
     // Repaints: the rectangles drawn, and how often each was drawn.
@@ -712,8 +728,9 @@ int runIdle(Display &display, const Options &o)
             busiestCount = n;
         }
     }
-    std::fprintf(stderr, "  idle: window %dx%d, %zu rectangles drawn in %.1f s, %zu distinct areas\n", window->width,
-                 window->height, window->log.size(), wall, byRect.size());
+    std::fprintf(stderr,
+        "  idle: window %dx%d, %zu rectangles drawn in %.1f s, %zu distinct areas\n", window->width,
+        window->height, window->log.size(), wall, byRect.size());
     for (const auto &[r, n] : byRect) {
         std::fprintf(stderr, "    area %dx%d at %d,%d: %ld times\n", r.w, r.h, r.x, r.y, n);
     }
@@ -725,11 +742,12 @@ int runIdle(Display &display, const Options &o)
     out(o, "idle_cpu_percent_schedstat", (programRun + serverRun) / 10 / wall, "%");
     out(o, "idle_cpu_percent_program_schedstat", programRun / 10 / wall, "%");
     out(o, "idle_cpu_percent_xserver_schedstat", serverRun / 10 / wall, "%");
-    out(o, "idle_wakeups_per_s_program", static_cast<double>(program1.switches - program0.switches) / wall, "/s");
+    out(o, "idle_wakeups_per_s_program",
+        static_cast<double>(program1.switches - program0.switches) / wall, "/s");
     out(o, "repaints_per_s", static_cast<double>(flushes.size()) / wall, "/s");
     out(o, "busiest_area_repaints_per_s", static_cast<double>(busiestCount) / wall, "/s");
-    std::printf("# busiest area %dx%d at %d,%d of the %dx%d window\n", busiest.w, busiest.h, busiest.x, busiest.y,
-                window->width, window->height);
+    std::printf("# busiest area %dx%d at %d,%d of the %dx%d window\n", busiest.w, busiest.h,
+        busiest.x, busiest.y, window->width, window->height);
     stop(s.child);
     return 0;
 }
@@ -811,7 +829,8 @@ int runRounds(Display &display, const Options &o)
     if (o.wait) {
         out(o, "round_key_to_frame_ms", median(latencies), "ms");
         if (missed) {
-            std::fprintf(stderr, "  %d of %d rounds showed no repaint within 5 s\n", missed, o.rounds);
+            std::fprintf(
+                stderr, "  %d of %d rounds showed no repaint within 5 s\n", missed, o.rounds);
         }
     }
     stop(s.child);

@@ -36,13 +36,12 @@ AboutWindow::AboutWindow(QWidget *parent)
 
 void AboutWindow::Form_Load()
 {
-    const QString title = designText(quimbelo::programinfo::kTitle);
-    setWindowTitle(QStringLiteral("Acerca de ") + title);
+    setWindowTitle(designText(quimbelo::design::about::kLoadedCaption));
     lblVersion->setText(designText(quimbelo::programinfo::kVersionText));
     widenToText(lblVersion,
         twips::toPixels(
             quimbelo::design::get(quimbelo::design::about::kWindow, "lblVersion").place.width));
-    lblTitle->setText(title);
+    lblTitle->setText(designText(quimbelo::programinfo::kTitle));
 }
 
 void AboutWindow::showModal(QWidget *parent)

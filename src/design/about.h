@@ -32,6 +32,9 @@ inline constexpr std::array<Control, 8> kControls { {
 } };
 // clang-format on
 
+// The title its load procedure gives it.
+inline constexpr std::string_view kLoadedCaption = "Acerca de " QUIMBELO_TITLE;
+
 inline constexpr Window kWindow {
     .name = "frmAbout",
     .caption = "Acerca de MiApli",

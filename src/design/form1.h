@@ -11,6 +11,12 @@
 // Form1, the game window, as designed.
 namespace quimbelo::design::form1 {
 
+// What a screen reader says of the controls whose state or content changes.
+inline constexpr std::string_view kKeyAvailable = "Tecla disponible";
+inline constexpr std::string_view kKeyTried = "Tecla ya probada";
+inline constexpr std::string_view kStageName = "Horca: %1 de %2"; // stage, last stage
+inline constexpr std::string_view kHiddenWordDescription = "Palabra oculta de %1 caracteres";
+
 inline constexpr std::string_view kPartnerToolTip = "Juegos,cuentos,poemas,diversión";
 
 inline constexpr Font kArialTitle { "Arial", 14.25, true, true };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "counttext.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wordlist.h"
 
 #include "cp1252.h"

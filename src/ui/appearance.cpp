@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "appearance.h"
 
+#include "controls.h"
 #include "fonts.h"
 #include "imagebox.h"
+#include "programinfo.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -16,12 +19,17 @@ void applyClassicAppearance(QApplication &app)
     }
     // The standard colour scheme: button face grey, black text, white caption text.
     QPalette palette = QApplication::style()->standardPalette();
-    const QColor face(0xC0, 0xC0, 0xC0);
+    using quimbelo::design::standardValue;
+    using quimbelo::design::SystemColour;
+    const QColor face = QColor::fromRgb(standardValue(SystemColour::ButtonFace));
     palette.setColor(QPalette::Window, face);
     palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(
+        QPalette::WindowText, QColor::fromRgb(standardValue(SystemColour::WindowText)));
+    palette.setColor(
+        QPalette::ButtonText, QColor::fromRgb(standardValue(SystemColour::ButtonText)));
+    palette.setColor(
+        QPalette::HighlightedText, QColor::fromRgb(standardValue(SystemColour::CaptionText)));
     // Disabled text is greyed, so a letter already tried shows as used.
     const QColor grey(0x80, 0x80, 0x80);
     for (const QPalette::ColorRole role :
@@ -30,6 +38,7 @@ void applyClassicAppearance(QApplication &app)
     }
     QApplication::setPalette(palette);
     QApplication::setFont(fonts::windowDefault());
-    app.setApplicationName(QStringLiteral("Quimbelo"));
+    app.setApplicationName(QString::fromUtf8(
+        quimbelo::programinfo::kTitle.data(), qsizetype(quimbelo::programinfo::kTitle.size())));
     ImageBox::installAccessibility();
 }

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "fonts.h"
+
+#include "common.h"
 
 #include <QStringList>
 
@@ -28,7 +31,9 @@ QFont design(const QString &family, double points, Style style)
 
 QFont windowDefault()
 {
-    return design(QStringLiteral("MS Sans Serif"), 8.25);
+    const quimbelo::design::Font &font = quimbelo::design::kDefaultFont;
+    return design(
+        QString::fromUtf8(font.family.data(), qsizetype(font.family.size())), font.points);
 }
 
 } // namespace fonts

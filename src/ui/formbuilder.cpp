@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formbuilder.h"
 
+#include "common.h"
 #include "fonts.h"
 #include "imagebox.h"
 #include "pictures.h"
@@ -22,10 +23,6 @@
 using namespace quimbelo::design;
 
 namespace {
-
-// Timers tick no faster than every 55 ms, the timer resolution of the desktop the game
-// was designed on: "Novedad" flashes at every tick it gets without loading the machine.
-constexpr int kTimerResolutionMs = 55;
 
 QColor kindDefaultText(Kind kind)
 {

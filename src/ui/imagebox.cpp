@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imagebox.h"
 
 #include <QAccessibleWidget>

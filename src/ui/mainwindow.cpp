@@ -77,7 +77,7 @@ MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent)
     }
     for (int i = 0; i < kLetraCount; ++i) {
         Letra[i] = m_controls.get<QPushButton>("Letra", i);
-        Letra[i]->setAccessibleDescription(QStringLiteral("Tecla disponible"));
+        Letra[i]->setAccessibleDescription(designText(form1::kKeyAvailable));
     }
     for (int i = 0; i < kThemeCount; ++i) {
         const std::string name = "Option" + std::to_string(i + 1);
@@ -229,7 +229,7 @@ void MainWindow::setCaption(Caption label, const std::string &text)
     target->setText(textcodec::fromCp1252(text));
     if (label == Caption::Pelicula1) {
         Pelicula1->setAccessibleDescription(
-            QStringLiteral("Palabra oculta de %1 caracteres").arg(Pelicula1->text().size()));
+            designText(form1::kHiddenWordDescription).arg(Pelicula1->text().size()));
         fitToWidth(Pelicula1, toQFont(design::get(form1::kWindow, "Pelicula1").font));
     } else if (label == Caption::Label4 || label == Caption::Label5) {
         // "10" failures do not fit the designed box of Label5.
@@ -262,8 +262,7 @@ void MainWindow::setLetraEnabled(int index, bool enabled)
         }
     }
     key->setEnabled(enabled);
-    key->setAccessibleDescription(
-        enabled ? QStringLiteral("Tecla disponible") : QStringLiteral("Tecla ya probada"));
+    key->setAccessibleDescription(designText(enabled ? form1::kKeyAvailable : form1::kKeyTried));
 }
 
 bool MainWindow::focusFirstLetra()
@@ -299,7 +298,7 @@ void MainWindow::showStage(int stage)
 {
     const int shown = std::clamp(stage, 0, kLastStage);
     Image1->setPicture(Image3.at(shown)->picture());
-    Image1->setAccessibleName(QStringLiteral("Horca: %1 de %2").arg(shown).arg(kLastStage));
+    Image1->setAccessibleName(designText(form1::kStageName).arg(shown).arg(kLastStage));
 }
 
 PictureId MainWindow::picture(ImageControl control) const

@@ -1,4 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "messagebox.h"
+
+#include "common.h"
+#include "formbuilder.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -60,14 +64,15 @@ quimbelo::MessageAnswer show(
     QPushButton *yes = nullptr;
     if (question) {
         box.setIcon(QMessageBox::NoIcon);
-        yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        yes = box.addButton(designText(quimbelo::design::kYesButton), QMessageBox::YesRole);
+        box.addButton(designText(quimbelo::design::kNoButton), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     } else {
         box.setIcon(
             style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::Critical);
-        QPushButton *ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        QPushButton *ok
+            = box.addButton(designText(quimbelo::design::kOkButton), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     }

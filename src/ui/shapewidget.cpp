@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shapewidget.h"
 
 #include <QPainter>

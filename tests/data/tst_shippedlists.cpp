@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: MIT
 #include "cp1252.h"
+#include "programinfo.h"
 #include "wordlist.h"
 
 #include <QFile>
@@ -23,8 +25,9 @@ private slots:
         QTest::newRow("propios") << "propios" << 600 << -1;
         QTest::newRow("peliculas") << "peliculas" << 400 << -1;
         QTest::newRow("informatica") << "informatica" << 400 << -1;
-        // The game window promises "96.864 Palabras".
-        QTest::newRow("diccionario") << "diccionario" << 96864 << 96864;
+        // The game window promises as many words as the dictionary holds.
+        QTest::newRow("diccionario") << "diccionario" << quimbelo::programinfo::kDictionaryWords
+                                     << quimbelo::programinfo::kDictionaryWords;
     }
     void listsAreWellFormed()
     {
@@ -78,6 +81,8 @@ private slots:
         QVERIFY(text.contains("F2"));
         QVERIFY(text.contains("Ctrl+S"));
         QVERIFY(text.contains("diccionario.TXT"));
+        // It tells players the same size of the dictionary as the game window does.
+        QVERIFY(text.contains(QUIMBELO_DICTIONARY_WORDS_TEXT " palabras"));
     }
 };
 

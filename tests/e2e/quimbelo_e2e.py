@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """End-to-end tests of the built quimbelo program.
 
 Each scenario copies the program into a scratch folder beside small word lists, starts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gamefixture.h"
 
 using namespace quimbelo;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "counttext.h"
 #include "cp1252.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cp1252.h"
 #include "wordlist.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the game as a packager and a player would: into a staging root with a
 # prefix, then as a Debian package unpacked into a scratch root, whose program is
 # started under Xvfb, shows its game window, opens its help file and a mail link
