@@ -39,8 +39,8 @@ std::size_t nextSeparator(std::string_view text, std::size_t pos)
         if constexpr (std::endian::native == std::endian::big) {
             word = __builtin_bswap64(word);
         }
-        const std::uint64_t found = zeroBytes(word ^ (kOnes * ',')) | zeroBytes(word ^ (kOnes * '\r'))
-            | zeroBytes(word ^ (kOnes * '\n'));
+        const std::uint64_t found = zeroBytes(word ^ (kOnes * ','))
+            | zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'));
         if (found != 0) {
             return pos + static_cast<std::size_t>(std::countr_zero(found) / 8);
         }

@@ -130,8 +130,9 @@ std::string WordList::load() const
     std::string text;
     std::error_code sizeError;
     const std::uintmax_t hint = fs::file_size(m_path, sizeError);
-    std::size_t capacity = sizeError ? std::size_t(1) << 16
-                                     : static_cast<std::size_t>(std::min<std::uintmax_t>(hint, kMaxFileBytes)) + 1;
+    std::size_t capacity = sizeError
+        ? std::size_t(1) << 16
+        : static_cast<std::size_t>(std::min<std::uintmax_t>(hint, kMaxFileBytes)) + 1;
     std::size_t used = 0;
     while (true) {
         if (used == capacity) {
