@@ -4,6 +4,7 @@
 #include "about.h"
 #include "formbuilder.h"
 #include "labelfit.h"
+#include "placement.h"
 #include "programinfo.h"
 #include "twips.h"
 
@@ -48,7 +49,9 @@ void AboutWindow::showModal(QWidget *parent)
 {
     AboutWindow about(parent);
     if (parent != nullptr) {
-        about.move(parent->geometry().center() - QPoint(about.width() / 2, about.height() / 2));
+        const QRect frame = parent->frameGeometry();
+        about.move(placement::centredOver(
+            frame, placement::frameMargins(frame, parent->geometry()), about.size()));
     }
     about.exec();
 }

@@ -1,22 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
+#include "programfolder.h"
+#include "programinfo.h"
 #include "startup.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
     // On X11, Qt's shared-memory backing store waits on the server at every repaint; for
     // a window this small, plain transfers halve what the blinking decorations cost an
-    // idle machine. A setting of the player's own is left alone.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    // idle machine. A setting of the player's own is left alone, and the game's own is
+    // taken back once read, so that the editor and the mail program it starts do not
+    // inherit it.
+    const bool ownTransferSetting = !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (ownTransferSetting) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
     QApplication app(argc, argv);
+    if (ownTransferSetting) {
+        qunsetenv("QT_XCB_NO_MITSHM");
+    }
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUIMBELO_VERSION));
     applyClassicAppearance(app);
 
-    Startup startup(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    // The game takes no arguments; it only answers for its version.
+    QCommandLineParser arguments;
+    const QCommandLineOption version = arguments.addVersionOption();
+    if (arguments.parse(QCoreApplication::arguments()) && arguments.isSet(version)) {
+        arguments.showVersion();
+    }
+
+    Startup startup(programFolder());
     QObject::connect(
         &startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
     startup.start();

@@ -4,6 +4,7 @@
 #include "formbuilder.h"
 #include "imagebox.h"
 #include "labelfit.h"
+#include "placement.h"
 #include "programinfo.h"
 #include "splash.h"
 #include "twips.h"
@@ -12,6 +13,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QScreen>
 #include <QTimer>
 
@@ -22,13 +25,19 @@ SplashWindow::SplashWindow(QWidget *parent)
     setObjectName(designText(kWindow.name));
     setWindowTitle(designText(kWindow.caption));
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(twips::size(kWindow.clientWidth, kWindow.clientHeight));
-    QPalette palette = this->palette();
+    // The client area inside a raised dialog frame, which the window draws itself: it
+    // has no title bar for the desktop to decorate.
+    const QSize clientSize = twips::size(kWindow.clientWidth, kWindow.clientHeight);
+    setFixedSize(clientSize + QSize(2, 2) * kDialogFrame);
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmSplashClient"));
+    client->setGeometry(QRect(QPoint(kDialogFrame, kDialogFrame), clientSize));
+    QPalette palette = client->palette();
     palette.setColor(QPalette::Window, toQColor(kWindow.background));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
 
-    const FormBuilder controls = FormBuilder::build(kWindow, this);
+    const FormBuilder controls = FormBuilder::build(kWindow, client);
     Frame1 = controls.get<QFrame>("Frame1");
     Frame1->installEventFilter(this);
     Timer1 = controls.get<QTimer>("Timer1");
@@ -53,7 +62,7 @@ void SplashWindow::showCentred()
 {
     const QRect available
         = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    move(available.center() - QPoint(width() / 2, height() / 2));
+    move(placement::centredOn(available, size()));
     show();
     raise();
     activateWindow();
@@ -61,11 +70,29 @@ void SplashWindow::showCentred()
     Timer1->start();
 }
 
+void SplashWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), false);
+    painter.setPen(palette().color(QPalette::Button));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+}
+
+void SplashWindow::closeEvent(QCloseEvent *event)
+{
+    // Closed by the desktop (Alt+F4): the game comes at once rather than after the timer.
+    event->accept();
+    handOverOnce();
+}
+
 void SplashWindow::keyPressEvent(QKeyEvent *event)
 {
     // Keys that type a character hand over, Space, Enter, Esc and Backspace included;
-    // arrows, function keys and modifiers alone do nothing.
-    if (!event->text().isEmpty()) {
+    // arrows, function keys and modifiers alone do nothing, and so do Delete and Alt
+    // combinations, which type no character on the desktop the game was made for.
+    const bool typesCharacter = !event->text().isEmpty() && event->text() != QChar(0x7F)
+        && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+    if (typesCharacter) {
         event->accept();
         Form_KeyPress();
         return;

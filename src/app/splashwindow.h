@@ -24,6 +24,9 @@ public:
     // The wordmark it shows, which the game window goes on showing.
     const Picture::Ptr &wordmark() const { return m_wordmark; }
 
+    // The raised dialog frame around the client area, in logical pixels.
+    static constexpr int kDialogFrame = 3;
+
     // The three ways out, named after the events that call them.
     void Form_KeyPress();
     void Frame1_Click();
@@ -34,6 +37,8 @@ Q_SIGNALS:
     void handOver();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

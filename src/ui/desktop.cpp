@@ -4,16 +4,22 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void SystemDesktop::openTextFile(const QString &path)
+void SystemDesktop::openTextFile(const QUrl &file)
 {
     // The path travels as one URL, never through a shell, so no character of the
     // program's folder can run anything.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QDesktopServices::openUrl(file);
 }
 
-void SystemDesktop::openMailLink(const QString &url)
+void SystemDesktop::openMailLink(const QUrl &link)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    QDesktopServices::openUrl(link);
+}
+
+QUrl fileUrl(const std::string &path)
+{
+    return QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(path).toPercentEncoding("/"), QUrl::StrictMode);
 }
 
 DesktopSurroundings::DesktopSurroundings(std::string programFolder, Desktop *desktop)
@@ -25,10 +31,10 @@ DesktopSurroundings::DesktopSurroundings(std::string programFolder, Desktop *des
 
 void DesktopSurroundings::openTextFile(const std::string &path)
 {
-    m_desktop->openTextFile(QString::fromStdString(path));
+    m_desktop->openTextFile(fileUrl(path));
 }
 
 void DesktopSurroundings::openMailLink(const std::string &url)
 {
-    m_desktop->openMailLink(QString::fromStdString(url));
+    m_desktop->openMailLink(QUrl(QString::fromStdString(url)));
 }

@@ -3,7 +3,7 @@
 
 #include "surroundings.h"
 
-#include <QString>
+#include <QUrl>
 
 #include <memory>
 
@@ -13,17 +13,21 @@ class Desktop
 {
 public:
     virtual ~Desktop() = default;
-    virtual void openTextFile(const QString &path) = 0;
-    virtual void openMailLink(const QString &url) = 0;
+    virtual void openTextFile(const QUrl &file) = 0;
+    virtual void openMailLink(const QUrl &link) = 0;
 };
 
 // The real desktop: its handlers for text files and for "mailto:".
 class SystemDesktop : public Desktop
 {
 public:
-    void openTextFile(const QString &path) override;
-    void openMailLink(const QString &url) override;
+    void openTextFile(const QUrl &file) override;
+    void openMailLink(const QUrl &link) override;
 };
+
+// The "file:" URL of a path, whatever bytes it holds: bytes that are not UTF-8 are kept
+// percent-encoded rather than lost.
+QUrl fileUrl(const std::string &path);
 
 // The game's surroundings on this desktop: the real clock and random source, the
 // program's folder, and the desktop's programs.

@@ -77,8 +77,10 @@ QWidget *makeLabel(const Control &control, QWidget *parent)
     label->setAlignment(alignmentOf(control.align));
     label->setWordWrap(control.has(kWraps));
     if (control.has(kBorder)) {
+        // The text keeps clear of the border, as it did on the classic desktop.
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
+        label->setIndent(2);
     }
     return label;
 }

@@ -8,8 +8,8 @@
 // keeping its aligned edge in place. It never shrinks below designWidth.
 inline void widenToText(QLabel *label, int designWidth)
 {
-    const int needed
-        = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 2;
+    const int needed = label->fontMetrics().horizontalAdvance(label->text())
+        + 2 * label->frameWidth() + 2 * std::max(label->indent(), 1);
     const int width = std::max(designWidth, needed);
     const int grown = width - label->width();
     if (grown == 0) {

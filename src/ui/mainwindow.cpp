@@ -7,6 +7,7 @@
 #include "letterkeyfilter.h"
 #include "messagebox.h"
 #include "pictures.h"
+#include "placement.h"
 #include "textcodec.h"
 #include "themes.h"
 #include "twips.h"
@@ -106,6 +107,16 @@ void MainWindow::bindEvents()
         connect(Letra[i], &QPushButton::clicked, this,
             [this, i] { m_game.Letra_Click(static_cast<std::int16_t>(i)); });
     }
+    // A single-line box holds what it shows: pasted line breaks become spaces.
+    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const QString line = textcodec::singleLine(text);
+        if (line != text) {
+            const QSignalBlocker blocker(Text1);
+            const int cursor = Text1->cursorPosition() - int(text.size() - line.size());
+            Text1->setText(line);
+            Text1->setCursorPosition(std::clamp(cursor, 0, int(line.size())));
+        }
+    });
     connect(m_controls.get<QPushButton>("Command1"), &QPushButton::clicked, this,
         [this] { m_game.Command1_Click(); });
     connect(m_controls.get<ImageBox>("Image2"), &ImageBox::clicked, this,
@@ -149,6 +160,8 @@ void MainWindow::bindMenus()
         const bool f2 = item.shortcut == design::Shortcut::F2;
         auto *shortcut = new QShortcut(
             f2 ? QKeySequence(Qt::Key_F2) : QKeySequence(Qt::CTRL | Qt::Key_S), this);
+        // A held key starts one round, not one per repeat.
+        shortcut->setAutoRepeat(false);
         shortcut->setObjectName(
             f2 ? QStringLiteral("ShortcutF2") : QStringLiteral("ShortcutCtrlS"));
         connect(
@@ -174,7 +187,7 @@ void MainWindow::showCentred()
     adjustSize();
     const QRect available
         = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    move(available.center() - QPoint(width() / 2, height() / 2));
+    move(placement::centredOn(available, size()));
     show();
     if (Letra[0]->isEnabled()) {
         Letra[0]->setFocus(Qt::OtherFocusReason);

@@ -28,6 +28,26 @@ std::string toCp1252(const QString &text)
     return bytes;
 }
 
+QString singleLine(const QString &text)
+{
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
+                ++i;
+            }
+            if (i + 1 < text.size()) {
+                line += QLatin1Char(' ');
+            }
+        } else if (!c.isNull()) {
+            line += c;
+        }
+    }
+    return line;
+}
+
 int cp1252Code(const QString &typed)
 {
     const QList<uint> codePoints = typed.toUcs4();

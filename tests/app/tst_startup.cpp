@@ -88,8 +88,13 @@ private slots:
         SplashWindow *splash = startSplash();
         QCOMPARE(
             splash->findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Versión 2.0.0"));
+        // No title bar: the window draws its own raised dialog frame around the designed
+        // client area.
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(splash->size(), QSize(419, 287));
+        const auto *client = splash->findChild<QWidget *>("frmSplashClient");
+        QCOMPARE(client->size(), QSize(419, 287));
+        QCOMPARE(client->pos(), QPoint(SplashWindow::kDialogFrame, SplashWindow::kDialogFrame));
+        QCOMPARE(splash->size(), client->size() + QSize(2, 2) * SplashWindow::kDialogFrame);
         QCOMPARE(gameWindowCount(), 0);
     }
 

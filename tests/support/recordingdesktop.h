@@ -8,7 +8,12 @@
 // A desktop that opens nothing and records what it was handed.
 struct RecordingDesktop : Desktop
 {
-    QStringList files, links;
-    void openTextFile(const QString &path) override { files << path; }
-    void openMailLink(const QString &url) override { links << url; }
+    QStringList files, links; // the local files and the links
+    QList<QUrl> fileUrls;
+    void openTextFile(const QUrl &file) override
+    {
+        files << file.toLocalFile();
+        fileUrls << file;
+    }
+    void openMailLink(const QUrl &link) override { links << link.toString(); }
 };

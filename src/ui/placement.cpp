@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "placement.h"
+
+#include <algorithm>
+
+namespace placement {
+
+QPoint centredOn(const QRect &area, const QSize &frame)
+{
+    const QPoint centred = area.topLeft()
+        + QPoint((area.width() - frame.width()) / 2, (area.height() - frame.height()) / 2);
+    return { std::max(area.left(), centred.x()), std::max(area.top(), centred.y()) };
+}
+
+QPoint centredOver(const QRect &ownerFrame, const QMargins &margins, const QSize &clientSize)
+{
+    const QSize frame = clientSize.grownBy(margins);
+    return ownerFrame.topLeft()
+        + QPoint((ownerFrame.width() - frame.width()) / 2,
+            (ownerFrame.height() - frame.height()) / 2);
+}
+
+QMargins frameMargins(const QRect &frame, const QRect &client)
+{
+    return { client.left() - frame.left(), client.top() - frame.top(),
+        frame.right() - client.right(), frame.bottom() - client.bottom() };
+}
+
+} // namespace placement
