@@ -14,9 +14,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QScreen>
 #include <QTimer>
+#include <qdrawutil.h>
 
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)

@@ -16,8 +16,8 @@ QPoint centredOver(const QRect &ownerFrame, const QMargins &margins, const QSize
 {
     const QSize frame = clientSize.grownBy(margins);
     return ownerFrame.topLeft()
-        + QPoint((ownerFrame.width() - frame.width()) / 2,
-            (ownerFrame.height() - frame.height()) / 2);
+        + QPoint(
+            (ownerFrame.width() - frame.width()) / 2, (ownerFrame.height() - frame.height()) / 2);
 }
 
 QMargins frameMargins(const QRect &frame, const QRect &client)

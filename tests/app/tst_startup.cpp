@@ -9,12 +9,16 @@
 #include <QAction>
 #include <QDialog>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -80,6 +84,7 @@ private slots:
     void cleanup()
     {
         m_startup.reset();
+        m_desktop = RecordingDesktop {};
         QTest::qWait(1); // lets the closed splash be deleted
     }
 
@@ -122,9 +127,12 @@ private slots:
     void keysThatTypeNothingLeaveTheSplash()
     {
         SplashWindow *splash = startSplash();
-        for (Qt::Key key : { Qt::Key_Left, Qt::Key_F1, Qt::Key_F2, Qt::Key_Shift }) {
+        for (Qt::Key key :
+            { Qt::Key_Left, Qt::Key_F1, Qt::Key_F2, Qt::Key_Shift, Qt::Key_Delete }) {
             QTest::keyClick(splash, key);
         }
+        // Alt with a letter is a menu key, not a character.
+        QTest::keyClick(splash, Qt::Key_A, Qt::AltModifier);
         QTest::qWait(50);
         QVERIFY(splash->isVisible());
         QCOMPARE(gameWindowCount(), 0);
@@ -143,6 +151,42 @@ private slots:
         QWidget *frame = splash->findChild<QWidget *>("Frame1");
         QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 20, 20));
         QVERIFY(gameWindow());
+    }
+
+    void closingTheSplashHandsOverAtOnce()
+    {
+        SplashWindow *splash = startSplash();
+        QVERIFY(splash->close());
+        MainWindow *window = m_startup->mainWindow();
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QCOMPARE(gameWindowCount(), 1);
+    }
+
+    void aFolderNamedInLatin1IsTheProgramsOwn()
+    {
+        // "Ñandú" in Latin-1, as an old zip unpacks it: not valid UTF-8.
+        const QByteArray folder = QFile::encodeName(m_dir.path())
+            + "/\xD1"
+              "and\xFA";
+        QVERIFY(std::filesystem::create_directory(folder.toStdString()));
+        for (const char *base : { "propios", "peliculas", "informatica", "diccionario" }) {
+            std::ofstream(folder.toStdString() + "/" + base + ".TXT") << "tilde\r\n";
+        }
+        m_startup = std::make_unique<Startup>(folder.toStdString(), &m_desktop);
+        m_startup->start();
+        m_startup->splash()->Form_KeyPress();
+        MainWindow *window = gameWindow();
+        QVERIFY(window);
+        QCOMPARE(window->findChild<QLabel *>("Pelicula1")->text(), QStringLiteral("-----"));
+        window->findChild<QAction *>("MnAyuda2")->trigger();
+        QCOMPARE(m_desktop.fileUrls.size(), 1);
+        QCOMPARE(m_desktop.fileUrls[0].toEncoded(),
+            "file://" + QFile::encodeName(m_dir.path()).toPercentEncoding("/")
+                + "/%D1and%FA/leeme.txt");
+        // A name Qt cannot spell is left for the file system to remove.
+        m_startup.reset();
+        std::filesystem::remove_all(folder.toStdString());
     }
 
     void theTimerHandsOverAfterThreeSeconds()

@@ -85,6 +85,35 @@ private slots:
         f.surroundings.clock = 100.5;
         f.game.MnNuevoJuego_Click();
         QCOMPARE(f.surroundings.reseeds, (std::vector<double> { 43200.25, 100.5 }));
+        // The reseed comes before the draw, or every start would draw the same first word.
+        QCOMPARE(f.surroundings.calls,
+            (std::vector<std::string> { "reseed", "draw", "reseed", "draw" }));
+    }
+
+    void theRealSourceDrawsFromTheTimeItIsReseededWith()
+    {
+        struct Real : LocalSurroundings
+        {
+            std::string programFolder() const override { return {}; }
+            void openTextFile(const std::string &) override { }
+            void openMailLink(const std::string &) override { }
+        } real;
+        const auto draws = [&real](double seconds) {
+            real.reseedRandom(seconds);
+            std::vector<float> values;
+            for (int i = 0; i < 8; ++i) {
+                values.push_back(real.nextRandom());
+            }
+            return values;
+        };
+        const std::vector<float> first = draws(43200.25);
+        for (float value : first) {
+            QVERIFY(value >= 0.0f && value < 1.0f);
+        }
+        QCOMPARE(draws(43200.25), first);
+        QVERIFY(draws(43200.5) != first);
+        const double now = real.secondsSinceMidnight();
+        QVERIFY(now >= 0.0 && now < 86400.0);
     }
 
     void realDrawsAreUniform()

@@ -5,8 +5,10 @@
 #include "recordingdesktop.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -307,10 +309,154 @@ private slots:
         open();
         QTest::mouseClick(find("Image2"), Qt::LeftButton);
         QTest::mouseClick(find("Image4"), Qt::LeftButton);
+        QCOMPARE(m_desktop.links,
+            QStringList({ "mailto:autor@quimbelo.example", "mailto:contacto@tornelas.example" }));
+        // The web addresses are plain text.
+        QTest::mouseClick(find("Label15"), Qt::LeftButton);
+        QTest::mouseClick(find("Label14"), Qt::LeftButton);
         QCOMPARE(m_desktop.links.size(), 2);
-        QVERIFY(m_desktop.links[0].startsWith("mailto:"));
-        find<QLabel>("Label15");
-        QCOMPARE(find("Image2")->cursor().shape(), Qt::BitmapCursor);
+        // The help file beside the program, in the desktop's editor.
+        find<QAction>("MnAyuda2")->trigger();
+        QCOMPARE(m_desktop.files, QStringList { m_dir.filePath("leeme.txt") });
+        // The envelope over both mail pictures, with its hot spot at its corner.
+        for (const char *picture : { "Image2", "Image4" }) {
+            const QCursor cursor = find(picture)->cursor();
+            QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+            QCOMPARE(cursor.hotSpot(), QPoint(2, 4));
+            QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
+        }
+        QCOMPARE(find("Image7")->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void theMenusReadAsDesigned()
+    {
+        open();
+        QStringList items;
+        for (QAction *menu : m_window->menuBar()->actions()) {
+            items << menu->text();
+            for (QAction *item : menu->menu()->actions()) {
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            }
+        }
+        QCOMPARE(items,
+            QStringList({ "&Juego", "&Nuevo juego (F2)", "&Salir (Ctrl+S)", "&Ayuda",
+                "Archivo &Leame", "-", "Acerca de Quimelo 2.0" }));
+    }
+
+    void everyThemeDrawsFromItsOwnList_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("Propios") << "Option1"
+                                 << "----";
+        QTest::newRow("Cine") << "Option2"
+                              << "----- --";
+        QTest::newRow("Diccionario") << "Option4"
+                                     << "-----";
+    }
+    void everyThemeDrawsFromItsOwnList()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, display);
+        writeList("diccionario", "mesas\r\n");
+        open();
+        QTest::mouseClick(find(option), Qt::LeftButton);
+        QVERIFY(find<QRadioButton>(option)->isChecked());
+        QCOMPARE(text("Pelicula1"), display);
+        QCOMPARE(text("Label11"), QStringLiteral("1"));
+    }
+
+    void aTypedEnyeGuessesTheEnyeKey()
+    {
+        open();
+        QTest::mouseClick(find("Option1"), Qt::LeftButton); // "niño"
+        type("n");
+        QCOMPARE(text("Pelicula1"), QStringLiteral("N---"));
+        // As a Spanish keyboard types it: its own key, its own character.
+        QKeyEvent enye(QEvent::KeyPress, Qt::Key_Ntilde, Qt::NoModifier, QStringLiteral("ñ"));
+        QApplication::sendEvent(QApplication::focusWidget(), &enye);
+        QCOMPARE(text("Pelicula1"), QStringLiteral("N-Ñ-"));
+        QVERIFY(!key(19)->isEnabled());
+        QCOMPARE(text("Label5"), QStringLiteral("0"));
+    }
+
+    void aHeldKeyGuessesOnce()
+    {
+        open();
+        QWidget *focus = QApplication::focusWidget();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), true);
+        QApplication::sendEvent(focus, &repeat);
+        QCOMPARE(text("Label4"), QStringLiteral("0"));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), false);
+        QApplication::sendEvent(focus, &press);
+        QCOMPARE(text("Label4"), QStringLiteral("1"));
+        QApplication::sendEvent(focus, &repeat);
+        QCOMPARE(text("Label4"), QStringLiteral("1"));
+    }
+
+    void pastedLineBreaksBecomeSpaces_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("break at the end") << QStringLiteral("la casa azul\n");
+        QTest::newRow("break inside") << QStringLiteral("la casa\nazul");
+        QTest::newRow("Windows breaks") << QStringLiteral("la casa\r\nazul\r\n");
+        QTest::newRow("NUL inside")
+            << (QStringLiteral("la casa") + QChar(0) + QStringLiteral(" azul"));
+    }
+    void pastedLineBreaksBecomeSpaces()
+    {
+        QFETCH(QString, pasted);
+        writeList("informatica", "la casa azul\r\n");
+        open();
+        auto *box = find<QLineEdit>("Text1");
+        box->setFocus();
+        QApplication::clipboard()->setText(pasted);
+        box->paste();
+        QCOMPARE(box->text(), QStringLiteral("la casa azul"));
+        ModalAnswerer boxes;
+        boxes.answer({ "Aceptar", "Sí" });
+        QTest::mouseClick(find("Command1"), Qt::LeftButton);
+        QTRY_VERIFY(!boxes.pending());
+        QVERIFY(boxes.seen[0].text.startsWith("Correcto\n"));
+        QCOMPARE(text("Label5"), QStringLiteral("0"));
+    }
+
+    void theCountersKeepTheirDigitsInsideTheirBorder()
+    {
+        open();
+        // Every value a round can show: up to ten failures, and tries for every key and
+        // every failed solution.
+        for (const auto &[label, caption] : { std::pair { quimbelo::Caption::Label5, "Label5" },
+                 std::pair { quimbelo::Caption::Label4, "Label4" } }) {
+            for (const char *value : { "0", "1", "7", "10", "48" }) {
+                m_window->setCaption(label, value);
+                auto *counter = find<QLabel>(caption);
+                const QImage image = counter->grab().toImage();
+                const QRgb background = image.pixel(2, image.height() / 2);
+                // The two columns inside each side of the border hold no ink.
+                for (int x : { 1, 2, image.width() - 3, image.width() - 2 }) {
+                    for (int y = 1; y < image.height() - 1; ++y) {
+                        QVERIFY2(image.pixel(x, y) == background,
+                            qPrintable(QStringLiteral("%1 showing %2: ink at %3,%4")
+                                           .arg(caption, value)
+                                           .arg(x)
+                                           .arg(y)));
+                    }
+                }
+            }
+        }
+    }
+
+    void timer1TicksEveryFiveSeconds()
+    {
+        open();
+        auto *timer1 = find<QTimer>("Timer1");
+        QCOMPARE(timer1->interval(), 5000);
+        // Wired to its handler: a quicker tick swaps the banner and flashes the address.
+        timer1->start(20);
+        using quimbelo::ImageControl;
+        QTRY_COMPARE(
+            m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image5));
     }
 
     void theDecorationsBlinkOnTheirTimers()

@@ -14,17 +14,17 @@ private slots:
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QSize>("frame");
         QTest::addColumn<QPoint>("expected");
-        QTest::newRow("room to spare") << QRect(0, 0, 1600, 1200) << QSize(400, 300)
-                                       << QPoint(600, 450);
-        QTest::newRow("below a top panel") << QRect(0, 30, 1600, 1170) << QSize(400, 300)
-                                           << QPoint(600, 465);
+        QTest::newRow("room to spare")
+            << QRect(0, 0, 1600, 1200) << QSize(400, 300) << QPoint(600, 450);
+        QTest::newRow("below a top panel")
+            << QRect(0, 30, 1600, 1170) << QSize(400, 300) << QPoint(600, 465);
         // A 320 x 240 screen is smaller than the game window: its title bar and menus stay
         // in reach at the top left, and the rest runs off to the right and below.
         QTest::newRow("small screen") << QRect(0, 0, 320, 240) << QSize(383, 433) << QPoint(0, 0);
         QTest::newRow("small screen with a panel")
             << QRect(0, 24, 320, 216) << QSize(383, 433) << QPoint(0, 24);
-        QTest::newRow("second screen") << QRect(1600, 0, 320, 240) << QSize(383, 100)
-                                       << QPoint(1600, 70);
+        QTest::newRow("second screen")
+            << QRect(1600, 0, 320, 240) << QSize(383, 100) << QPoint(1600, 70);
     }
     void aWindowIsCentredOnTheScreen()
     {
