@@ -43,9 +43,36 @@ private:
     bool m_question;
 };
 
+// A word longer than this many characters is broken over several lines: a box as wide
+// as a 1,024-letter word would run off the screen and lose its last lines.
+constexpr qsizetype kLongestUnbrokenRun = 40;
+
 } // namespace
 
 namespace messagebox {
+
+QString displayText(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\r')) {
+            shown += QLatin1Char('\n');
+            run = 0;
+            continue;
+        }
+        if (c.isSpace()) {
+            run = 0;
+        } else if (run == kLongestUnbrokenRun) {
+            shown += QLatin1Char('\n');
+            run = 0;
+        }
+        shown += c;
+        run += c.isSpace() ? 0 : 1;
+    }
+    return shown;
+}
 
 quimbelo::MessageAnswer show(
     QWidget *parent, const QString &text, quimbelo::MessageStyle style, const QString &title)
@@ -58,7 +85,7 @@ quimbelo::MessageAnswer show(
     box.setObjectName(question ? QStringLiteral("QuestionBox") : QStringLiteral("MessageBox"));
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    box.setText(displayText(text));
     box.setWindowModality(Qt::ApplicationModal);
 
     QPushButton *yes = nullptr;

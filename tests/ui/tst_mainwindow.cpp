@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -419,6 +420,37 @@ private slots:
         QTRY_VERIFY(!boxes.pending());
         QVERIFY(boxes.seen[0].text.startsWith("Correcto\n"));
         QCOMPARE(text("Label5"), QStringLiteral("0"));
+    }
+
+    void aLongWordsReportShowsEveryLine()
+    {
+        const QByteArray word(1000, 'a');
+        writeList("informatica", word + "\r\n");
+        open();
+        find<QLineEdit>("Text1")->setText(QString::fromLatin1(word));
+        bool checked = false;
+        QTimer inspector;
+        connect(&inspector, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible()) {
+                return;
+            }
+            if (!checked) {
+                checked = true;
+                // The whole report, every line of it inside the box, the box on the screen.
+                QCOMPARE(box->text().remove('\n'),
+                    QStringLiteral("CorrectoLa solución era:  %1 Numero de intentos: 1Numero de "
+                                   "fallos: 0")
+                        .arg(QString::fromLatin1(word.toUpper())));
+                auto *label = box->findChild<QLabel *>("qt_msgbox_label");
+                QVERIFY(label->heightForWidth(label->width()) <= label->height());
+                QVERIFY(box->screen()->availableGeometry().width() >= box->frameGeometry().width());
+            }
+            box->buttons().constLast()->click();
+        });
+        inspector.start(10);
+        QTest::mouseClick(find("Command1"), Qt::LeftButton);
+        QVERIFY(checked);
     }
 
     void theCountersKeepTheirDigitsInsideTheirBorder()
