@@ -5,10 +5,18 @@
 #include "startup.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+
+#include <cstdio>
+#include <string_view>
 
 int main(int argc, char *argv[])
 {
+    // The game takes no arguments; it only answers for its version, with no display.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("%s %s\n", QUIMBELO_TITLE, QUIMBELO_VERSION);
+        return 0;
+    }
+
     // On X11, Qt's shared-memory backing store waits on the server at every repaint; for
     // a window this small, plain transfers halve what the blinking decorations cost an
     // idle machine. A setting of the player's own is left alone, and the game's own is
@@ -24,13 +32,6 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationVersion(QStringLiteral(QUIMBELO_VERSION));
     applyClassicAppearance(app);
-
-    // The game takes no arguments; it only answers for its version.
-    QCommandLineParser arguments;
-    const QCommandLineOption version = arguments.addVersionOption();
-    if (arguments.parse(QCoreApplication::arguments()) && arguments.isSet(version)) {
-        arguments.showVersion();
-    }
 
     Startup startup(programFolder());
     QObject::connect(

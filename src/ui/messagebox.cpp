@@ -4,9 +4,13 @@
 #include "common.h"
 #include "formbuilder.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,34 +47,32 @@ private:
     bool m_question;
 };
 
-// A word longer than this many characters is broken over several lines: a box as wide
-// as a 1,024-letter word would run off the screen and lose its last lines.
-constexpr qsizetype kLongestUnbrokenRun = 40;
-
 } // namespace
 
 namespace messagebox {
 
-QString displayText(const QString &text)
+QString displayText(const QString &text, const QFontMetrics &metrics, int width)
 {
     QString shown;
     shown.reserve(text.size());
-    qsizetype run = 0;
+    QString run; // the word being copied, broken wherever it outgrows the width
+    const auto endRun = [&] {
+        shown += run;
+        run.clear();
+    };
     for (const QChar c : text) {
-        if (c == QLatin1Char('\r')) {
-            shown += QLatin1Char('\n');
-            run = 0;
+        if (c == QLatin1Char('\r') || c.isSpace()) {
+            endRun();
+            shown += c == QLatin1Char('\r') ? QLatin1Char('\n') : c;
             continue;
         }
-        if (c.isSpace()) {
-            run = 0;
-        } else if (run == kLongestUnbrokenRun) {
-            shown += QLatin1Char('\n');
-            run = 0;
+        if (!run.isEmpty() && metrics.horizontalAdvance(run + c) > width) {
+            shown += run + QLatin1Char('\n');
+            run.clear();
         }
-        shown += c;
-        run += c.isSpace() ? 0 : 1;
+        run += c;
     }
+    endRun();
     return shown;
 }
 
@@ -85,7 +87,11 @@ quimbelo::MessageAnswer show(
     box.setObjectName(question ? QStringLiteral("QuestionBox") : QStringLiteral("MessageBox"));
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(displayText(text));
+    // A box as wide as a 1,024-letter word would run off the screen and lose its last
+    // lines: a word wider than the box may grow is broken over several lines.
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int widest = std::max(200, std::min(screen->availableGeometry().width() / 2, 500));
+    box.setText(displayText(text, box.fontMetrics(), widest));
     box.setWindowModality(Qt::ApplicationModal);
 
     QPushButton *yes = nullptr;

@@ -3,6 +3,7 @@
 
 #include "formport.h"
 
+#include <QFontMetrics>
 #include <QString>
 
 class QWidget;
@@ -11,9 +12,9 @@ class QWidget;
 // buttons, and the game's lone carriage returns shown as line breaks.
 namespace messagebox {
 
-// The text as a box shows it: lone carriage returns as line breaks, and words too long
-// for one line broken over several.
-QString displayText(const QString &text);
+// The text as a box shows it: lone carriage returns as line breaks, and words wider than
+// width broken over several lines.
+QString displayText(const QString &text, const QFontMetrics &metrics, int width);
 
 // Shows the box modally over parent and returns the button pressed.
 quimbelo::MessageAnswer show(

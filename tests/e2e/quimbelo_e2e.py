@@ -30,7 +30,8 @@ import traceback
 GAME_TITLE = "Quimbelo  2.0 Brundel .. Especial Tornelas"
 BOX_TITLE = "Quimbelo"
 ABOUT_TITLE = "Acerca de Quimbelo"
-SPLASH_SIZE = (419, 287)
+# The designed 419 x 287 client area inside a raised dialog frame 3 pixels wide.
+SPLASH_SIZE = (419 + 6, 287 + 6)
 SCREEN = (1024, 768)
 
 # Where the player sees each counter, relative to the top left corner of the game
@@ -732,6 +733,14 @@ class Scenarios:
                                     Pelicula1="---", Label6="0")
         check(all(game.enabled_keys().values()), "a letter key stays disabled after F2")
         keys = game.enabled_keys()
+
+        # F2 held down starts one round, not one for each repeat of the key.
+        self.desktop.xdotool("keydown", "F2")
+        time.sleep(1.5)
+        self.desktop.xdotool("keyup", "F2")
+        time.sleep(0.3)
+        before = game.wait_counters("one new round on a held F2", Label11="3", Label4="0",
+                                    Label5="0", Pelicula1="---", Label6="0")
 
         def about_window():
             window = game.window(ABOUT_TITLE)
