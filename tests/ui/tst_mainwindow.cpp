@@ -9,12 +9,12 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
