@@ -180,6 +180,16 @@ struct MenuItem
     constexpr bool isSeparator() const { return caption == "-"; }
 };
 
+// How many controls of a window bear a name: the items of an array.
+constexpr int countOf(const Window &window, std::string_view name)
+{
+    int count = 0;
+    for (const Control &control : window.controls) {
+        count += control.name == name ? 1 : 0;
+    }
+    return count;
+}
+
 // The control of a window with a name and, for an array, an index.
 constexpr const Control *find(const Window &window, std::string_view name, int index = -1)
 {

@@ -206,7 +206,7 @@ constexpr const Control &letra(int index)
     return get(kWindow, "Letra", index);
 }
 
-static_assert(find(kWindow, "Letra", kLetraCount - 1) && !find(kWindow, "Letra", kLetraCount));
-static_assert(find(kWindow, "Image3", kLastStage) && !find(kWindow, "Image3", kLastStage + 1));
+static_assert(countOf(kWindow, "Letra") == kLetraCount);
+static_assert(countOf(kWindow, "Image3") == kLastStage + 1);
 
 } // namespace quimbelo::design::form1
