@@ -4,10 +4,12 @@
 #include "itemreader.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <system_error>
+#include <thread>
 
 namespace quimbelo {
 
@@ -129,8 +131,9 @@ std::string WordList::load() const
     std::string text;
     std::error_code sizeError;
     const std::uintmax_t hint = fs::file_size(m_path, sizeError);
-    std::size_t capacity = sizeError ? std::size_t(1) << 16
-                                     : static_cast<std::size_t>(std::min<std::uintmax_t>(hint, kMaxFileBytes)) + 1;
+    std::size_t capacity = sizeError
+        ? std::size_t(1) << 16
+        : static_cast<std::size_t>(std::min<std::uintmax_t>(hint, kMaxFileBytes)) + 1;
     std::size_t used = 0;
     while (true) {
         if (used == capacity) {
@@ -176,6 +179,16 @@ std::uint32_t WordList::count() const
 
 std::string WordList::item(std::uint32_t k) const
 {
+    std::optional<std::string> found = readItem(k);
+    if (!found) {
+        throw WordListError(
+            k == 1 ? WordListError::Reason::Empty : WordListError::Reason::Shrunk, m_path);
+    }
+    return std::move(*found);
+}
+
+std::optional<std::string> WordList::readItem(std::uint32_t k) const
+{
     const std::string text = load();
     const bool utf8 = isUtf8List(text);
     std::string_view items = text;
@@ -186,8 +199,7 @@ std::string WordList::item(std::uint32_t k) const
     std::string_view item;
     for (std::uint32_t i = 0; i < k; ++i) {
         if (reader.atEnd()) {
-            throw WordListError(
-                k == 1 ? WordListError::Reason::Empty : WordListError::Reason::Shrunk, m_path);
+            return std::nullopt;
         }
         item = reader.next();
     }
@@ -195,6 +207,26 @@ std::string WordList::item(std::uint32_t k) const
         throw WordListError(WordListError::Reason::ItemTooLong, m_path);
     }
     return utf8 ? cp1252::fromUtf8(item) : std::string(item);
+}
+
+std::string WordList::draw(const std::function<std::uint32_t(std::uint32_t n)> &pick) const
+{
+    for (int attempt = 1;; ++attempt) {
+        const std::uint32_t n = count();
+        if (n == 0) {
+            throw WordListError(WordListError::Reason::Empty, m_path);
+        }
+        std::optional<std::string> found = readItem(pick(n));
+        if (found) {
+            return std::move(*found);
+        }
+        if (attempt == kDrawAttempts) {
+            throw WordListError(WordListError::Reason::Shrunk, m_path);
+        }
+        // An editor that truncates the file and then writes it is usually done within
+        // this pause; a list read in the middle of that is read whole the next time.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }
 
 } // namespace quimbelo

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -63,8 +65,17 @@ public:
     // The k-th item (1 <= k), in Windows-1252, exactly as the file holds it.
     std::string item(std::uint32_t k) const;
 
+    // A round's draw: counts the items, has pick choose a position k in [1, n] from their
+    // number n, and reads the k-th item. A list saved in place between the count and the
+    // reading (an editor writing over it) can hold fewer items than were counted: it is
+    // then read again, count and pick included, up to kDrawAttempts times in all.
+    static constexpr int kDrawAttempts = 3;
+    std::string draw(const std::function<std::uint32_t(std::uint32_t n)> &pick) const;
+
 private:
     std::string load() const;
+    // The k-th item, or nothing when the list holds fewer than k.
+    std::optional<std::string> readItem(std::uint32_t k) const;
 
     std::filesystem::path m_path;
 };

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,6 +45,7 @@ struct FakeForm : quimbelo::FormPort
     double clock = 43200.25;
     std::vector<double> reseeds;
     std::deque<float> randoms; // 0 once exhausted
+    std::function<void()> onNextRandom; // runs as each value is drawn
     std::string folder;
     std::vector<std::string> openedFiles;
     std::vector<std::string> openedLinks;
@@ -127,6 +129,9 @@ struct FakeForm : quimbelo::FormPort
     void reseedRandom(double seed) override { reseeds.push_back(seed); }
     float nextRandom() override
     {
+        if (onNextRandom) {
+            onNextRandom();
+        }
         if (randoms.empty()) {
             return 0.0f;
         }

@@ -234,6 +234,44 @@ private slots:
         QCOMPARE(f.form.endRequests, 1);
     }
 
+    void aListSavedBetweenItsCountAndItsReadingIsReadAgain()
+    {
+        // An editor saving the list in place while the round starts: the drawn position
+        // is past the end of the list on the second reading. Every reading reseeds the
+        // source and draws afresh; a list that keeps changing is reported in the end.
+        const std::vector<std::string> savedLists = { "uno\r\ndos\r\n", "uno\r\n", "" };
+        for (const int saves : { 1, 3 }) {
+            GameFixture f;
+            f.writeList("informatica", "uno\r\ndos\r\ntres\r\n");
+            f.form.randoms = { 0.9f, 0.9f, 0.9f, 0.9f }; // the last item
+            std::vector<std::size_t> reseedsBeforeDraw;
+            f.form.onNextRandom = [&] {
+                const std::size_t draws = reseedsBeforeDraw.size();
+                if (draws < std::size_t(saves)) {
+                    f.writeList("informatica", savedLists[draws]);
+                }
+                reseedsBeforeDraw.push_back(f.form.reseeds.size());
+            };
+            f.form.clock = 100.0;
+            f.game.Form_Load();
+            if (saves == 1) {
+                QVERIFY(!f.game.ended());
+                QCOMPARE(f.game.round().Solucion, std::string("DOS"));
+                QCOMPARE(reseedsBeforeDraw, (std::vector<std::size_t> { 1, 2 }));
+                QVERIFY(f.form.shown.empty());
+            } else {
+                QVERIFY(f.game.ended());
+                QCOMPARE(reseedsBeforeDraw, (std::vector<std::size_t> { 1, 2, 3 }));
+                QCOMPARE(f.form.reseeds, (std::vector<double> { 100.0, 100.0, 100.0 }));
+                QCOMPARE(int(f.form.shown.size()), 1);
+                const QString text = QString::fromStdString(cp1252::toUtf8(f.form.shown[0].text));
+                QCOMPARE(text.section('\r', 0, 0),
+                    QStringLiteral("La lista de palabras ha cambiado mientras se leía y tiene "
+                                   "menos palabras:"));
+            }
+        }
+    }
+
     void aListThatDisappearsBetweenRoundsEndsTheProgram()
     {
         GameFixture f;
