@@ -4,12 +4,22 @@
 #include "itemreader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <cstdio>
+#include <climits>
 #include <cstring>
-#include <memory>
 #include <system_error>
 #include <thread>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace quimbelo {
 
@@ -81,10 +91,119 @@ bool isUtf8List(std::string_view text)
     return beyondAscii && cp1252::isValidUtf8(text);
 }
 
-struct FileCloser
+// A list file open for reading: the one that was checked is the one that is read.
+// Opening never waits, for a named pipe put in the list's place would keep the game
+// waiting for a writer, maybe for ever; anything but a regular file is refused before a
+// byte of it is read.
+class ListFile
 {
-    void operator()(std::FILE *file) const { std::fclose(file); }
+public:
+    explicit ListFile(const fs::path &path);
+    ~ListFile() { closeFile(); }
+    ListFile(const ListFile &) = delete;
+    ListFile &operator=(const ListFile &) = delete;
+
+    // The size the file had when it was opened.
+    std::uintmax_t size() const { return m_size; }
+    // Reads up to length bytes: how many were read, 0 at the end of the file, -1 on failure.
+    long long read(char *buffer, std::size_t length);
+
+private:
+    [[noreturn]] void fail(WordListError::Reason reason, const fs::path &path)
+    {
+        closeFile();
+        throw WordListError(reason, path);
+    }
+    void closeFile();
+
+    int m_fd = -1;
+    std::uintmax_t m_size = 0;
 };
+
+#ifdef _WIN32
+
+ListFile::ListFile(const fs::path &path)
+{
+    using Reason = WordListError::Reason;
+    m_fd = ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (m_fd < 0) {
+        if (errno == ENOENT) {
+            throw WordListError(Reason::Missing, path);
+        }
+        struct _stat64 info = {};
+        const bool other
+            = ::_wstat64(path.c_str(), &info) == 0 && (info.st_mode & _S_IFMT) != _S_IFREG;
+        throw WordListError(other ? Reason::NotAFile : Reason::Unreadable, path);
+    }
+    struct _stat64 info = {};
+    if (::_fstat64(m_fd, &info) != 0) {
+        fail(Reason::Unreadable, path);
+    }
+    if ((info.st_mode & _S_IFMT) != _S_IFREG) {
+        fail(Reason::NotAFile, path);
+    }
+    m_size = static_cast<std::uintmax_t>(info.st_size);
+}
+
+long long ListFile::read(char *buffer, std::size_t length)
+{
+    return ::_read(m_fd, buffer, static_cast<unsigned>(std::min<std::size_t>(length, INT_MAX)));
+}
+
+void ListFile::closeFile()
+{
+    if (m_fd >= 0) {
+        ::_close(m_fd);
+        m_fd = -1;
+    }
+}
+
+#else
+
+ListFile::ListFile(const fs::path &path)
+{
+    using Reason = WordListError::Reason;
+    // O_NONBLOCK keeps opening a pipe or a device from waiting; it changes nothing in how
+    // a regular file is read.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (m_fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            throw WordListError(Reason::Missing, path);
+        }
+        // Why it could not be opened, looked up without opening it (a socket, say).
+        struct stat info = {};
+        const bool other = ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+        throw WordListError(other ? Reason::NotAFile : Reason::Unreadable, path);
+    }
+    struct stat info = {};
+    if (::fstat(m_fd, &info) != 0) {
+        fail(Reason::Unreadable, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        fail(Reason::NotAFile, path);
+    }
+    m_size = static_cast<std::uintmax_t>(info.st_size);
+}
+
+long long ListFile::read(char *buffer, std::size_t length)
+{
+    while (true) {
+        const ssize_t got = ::read(m_fd, buffer, length);
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+void ListFile::closeFile()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+#endif
 
 } // namespace
 
@@ -109,50 +228,32 @@ WordList::WordList(const fs::path &folder, std::string_view baseName)
 std::string WordList::load() const
 {
     using Reason = WordListError::Reason;
-    std::error_code error;
-    const fs::file_status status = fs::status(m_path, error);
-    if (status.type() == fs::file_type::not_found) {
-        throw WordListError(Reason::Missing, m_path);
+    ListFile file(m_path);
+    if (file.size() > kMaxFileBytes) {
+        throw WordListError(Reason::TooLarge, m_path);
     }
-    if (error) {
-        throw WordListError(Reason::Unreadable, m_path);
-    }
-    if (status.type() != fs::file_type::regular) {
-        throw WordListError(Reason::NotAFile, m_path);
-    }
-
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(m_path.c_str(), "rb"));
-    if (!file) {
-        throw WordListError(Reason::Unreadable, m_path);
-    }
-    // The size the file system reports is only a hint, since the file may change while
-    // it is read: reading goes on to the end of the file, up to the limit, straight into
-    // the text, which grows only if the file has.
-    std::string text;
-    std::error_code sizeError;
-    const std::uintmax_t hint = fs::file_size(m_path, sizeError);
-    std::size_t capacity = sizeError
-        ? std::size_t(1) << 16
-        : static_cast<std::size_t>(std::min<std::uintmax_t>(hint, kMaxFileBytes)) + 1;
+    // The size is only a hint, since the file may change while it is read: reading goes
+    // on to the end of the file, up to the limit, straight into the text, which grows
+    // only if the file has.
+    std::string text(static_cast<std::size_t>(file.size()) + 1, '\0');
     std::size_t used = 0;
     while (true) {
-        if (used == capacity) {
-            capacity *= 2;
+        if (used == text.size()) {
+            if (used > kMaxFileBytes) {
+                throw WordListError(Reason::TooLarge, m_path);
+            }
+            text.resize(std::min<std::size_t>(used * 2, kMaxFileBytes + 1));
         }
-        text.resize(capacity);
-        const std::size_t got = std::fread(text.data() + used, 1, capacity - used, file.get());
-        used += got;
-        if (used > kMaxFileBytes) {
-            throw WordListError(Reason::TooLarge, m_path);
+        const long long got = file.read(text.data() + used, text.size() - used);
+        if (got < 0) {
+            throw WordListError(Reason::Unreadable, m_path);
         }
-        if (used < capacity) {
+        if (got == 0) {
             break;
         }
+        used += static_cast<std::size_t>(got);
     }
     text.resize(used);
-    if (std::ferror(file.get())) {
-        throw WordListError(Reason::Unreadable, m_path);
-    }
     if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
         throw WordListError(Reason::NotText, m_path);
     }

@@ -272,6 +272,21 @@ private slots:
         }
     }
 
+#ifndef Q_OS_WIN
+    void aPipeInPlaceOfTheListIsReportedWithoutWaiting()
+    {
+        GameFixture f;
+        const QString pipe = f.path("informatica.TXT");
+        QCOMPARE(::mkfifo(qPrintable(pipe), 0600), 0);
+        QVERIFY(endsWithoutWaiting(pipe, [&] { f.game.Form_Load(); }));
+        QVERIFY(f.game.ended());
+        QCOMPARE(int(f.form.shown.size()), 1);
+        const QString text = QString::fromStdString(cp1252::toUtf8(f.form.shown[0].text));
+        QCOMPARE(
+            text.section('\r', 0, 0), QStringLiteral("La lista de palabras no es un archivo:"));
+    }
+#endif
+
     void aListThatDisappearsBetweenRoundsEndsTheProgram()
     {
         GameFixture f;

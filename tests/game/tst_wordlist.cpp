@@ -1,4 +1,5 @@
 #include "cp1252.h"
+#include "gametestsupport.h"
 #include "wordlist.h"
 
 #include <QDir>
@@ -6,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using namespace quimbelo;
 using Reason = WordListError::Reason;
@@ -97,6 +101,48 @@ private slots:
         write("diccionario.TXT", QByteArray("casa\r\n\0\x01\x02\xFF", 10));
         QCOMPARE(failureOf([&] { WordList(folder(), "diccionario").count(); }), Reason::NotText);
     }
+
+#ifndef Q_OS_WIN
+    void aListSwappedForAPipeWhileItIsOpenedIsNeverWaitedOn()
+    {
+        // The list turns from a file into a pipe and back, again and again, while it is
+        // read: what is opened must be what is checked and read.
+        const QString pipe = m_dir.filePath("tuberia");
+        QCOMPARE(::mkfifo(qPrintable(pipe), 0600), 0);
+        write("casa.TXT", "casa\r\n");
+        const std::string link = m_dir.filePath("propios.TXT").toStdString();
+        const std::string next = m_dir.filePath("siguiente").toStdString();
+        QCOMPARE(::symlink("casa.TXT", link.c_str()), 0);
+        std::atomic<bool> stop = false;
+        std::thread swapper([&] {
+            for (int i = 0; !stop; ++i) {
+                ::symlink(i % 2 ? "casa.TXT" : "tuberia", next.c_str());
+                std::rename(next.c_str(), link.c_str());
+            }
+        });
+
+        const WordList list(folder(), "propios");
+        int files = 0;
+        int pipes = 0;
+        int others = 0;
+        const auto reading = [&] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+            while (!stop && std::chrono::steady_clock::now() < deadline) {
+                try {
+                    (list.count() == 1 ? files : others) += 1;
+                } catch (const WordListError &error) {
+                    (error.reason() == Reason::NotAFile ? pipes : others) += 1;
+                }
+            }
+        };
+        const bool ended = endsWithoutWaiting(pipe, reading, &stop);
+        stop = true;
+        swapper.join();
+        QVERIFY2(ended, "opening the list waited for a writer");
+        QVERIFY2(files > 0 && pipes > 0 && others == 0,
+            qPrintable(QString("%1 files, %2 pipes, %3 others").arg(files).arg(pipes).arg(others)));
+    }
+#endif
 
     void hugeItemsAndFilesFailQuickly()
     {
