@@ -16,12 +16,19 @@ namespace quimbelo {
 // unquoted item is kept, whatever follows a closing quote up to the next separator is
 // ignored, and a quote that is never closed runs to the end of the text.
 //
+// Blanks are spaces, tabs and no-break spaces. A no-break space is one byte, 0xA0, in
+// Windows-1252 but two, C2 A0, in UTF-8, whose "à" (C3 A0) ends in that same byte: the
+// reader is told which encoding the text is in.
+//
 // Items are views into the text given; the reader copies nothing.
 class ItemReader
 {
 public:
-    explicit ItemReader(std::string_view text)
+    enum class Encoding { Windows1252, Utf8 };
+
+    explicit ItemReader(std::string_view text, Encoding encoding = Encoding::Windows1252)
         : m_text(text)
+        , m_utf8(encoding == Encoding::Utf8)
     {
     }
 
@@ -29,6 +36,8 @@ public:
     std::string_view next();
 
 private:
+    std::size_t blankAt(std::size_t pos) const;
+    std::size_t blankBefore(std::size_t end) const;
     void skipBlankLines();
     void skipBlanks();
     void consumeSeparator();
@@ -36,6 +45,7 @@ private:
     std::string_view m_text;
     std::size_t m_pos = 0;
     bool m_atLineStart = true;
+    bool m_utf8;
 };
 
 } // namespace quimbelo

@@ -79,16 +79,10 @@ fs::path locate(const fs::path &folder, std::string_view baseName)
     return best.empty() ? exact : folder / best;
 }
 
-// Whether a list is UTF-8 rather than Windows-1252. Only the separators matter for
-// counting, and they are ASCII in both encodings, so only the drawn item is converted.
-bool isUtf8List(std::string_view text)
+bool beyondAscii(std::string_view text)
 {
-    if (text.starts_with(kUtf8Bom)) {
-        return true;
-    }
-    const bool beyondAscii = std::any_of(
+    return std::any_of(
         text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    return beyondAscii && cp1252::isValidUtf8(text);
 }
 
 // A list file open for reading: the one that was checked is the one that is read.
@@ -260,14 +254,33 @@ std::string WordList::load() const
     return text;
 }
 
+ListText::ListText(std::string_view bytes)
+    : m_items(bytes)
+{
+    // The separators are ASCII in both encodings, so the items are read from the bytes
+    // as they are and only the drawn one is converted.
+    const bool marked = m_items.starts_with(kUtf8Bom);
+    if (marked) {
+        m_items.remove_prefix(kUtf8Bom.size());
+    }
+    m_utf8 = marked || (beyondAscii(m_items) && cp1252::isValidUtf8(m_items));
+}
+
+std::string ListText::itemText(std::string_view item) const
+{
+    std::string text = m_utf8 ? cp1252::fromUtf8(item) : std::string(item);
+    // A tab or a no-break space in a word stands for a space, which the player sees and
+    // need not guess; as itself it could never be revealed.
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\xA0'; }, ' ');
+    return text;
+}
+
 std::uint32_t WordList::count() const
 {
-    const std::string text = load();
-    std::string_view items = text;
-    if (items.starts_with(kUtf8Bom)) {
-        items.remove_prefix(kUtf8Bom.size());
-    }
-    ItemReader reader(items);
+    const std::string bytes = load();
+    const ListText text(bytes);
+    ItemReader reader(text.items(), text.encoding());
     std::uint32_t n = 0;
     while (!reader.atEnd()) {
         if (reader.next().size() > kMaxItemBytes) {
@@ -290,13 +303,9 @@ std::string WordList::item(std::uint32_t k) const
 
 std::optional<std::string> WordList::readItem(std::uint32_t k) const
 {
-    const std::string text = load();
-    const bool utf8 = isUtf8List(text);
-    std::string_view items = text;
-    if (items.starts_with(kUtf8Bom)) {
-        items.remove_prefix(kUtf8Bom.size());
-    }
-    ItemReader reader(items);
+    const std::string bytes = load();
+    const ListText text(bytes);
+    ItemReader reader(text.items(), text.encoding());
     std::string_view item;
     for (std::uint32_t i = 0; i < k; ++i) {
         if (reader.atEnd()) {
@@ -307,7 +316,7 @@ std::optional<std::string> WordList::readItem(std::uint32_t k) const
     if (item.size() > kMaxItemBytes) {
         throw WordListError(WordListError::Reason::ItemTooLong, m_path);
     }
-    return utf8 ? cp1252::fromUtf8(item) : std::string(item);
+    return text.itemText(item);
 }
 
 std::string WordList::draw(const std::function<std::uint32_t(std::uint32_t n)> &pick) const

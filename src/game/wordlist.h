@@ -1,5 +1,7 @@
 #pragma once
 
+#include "itemreader.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -39,13 +41,35 @@ private:
     std::filesystem::path m_path;
 };
 
+// A list's bytes as the game reads them. Lists are Windows-1252. A list saved as UTF-8
+// (with or without a byte-order mark) is recognised and gives the same words as its
+// Windows-1252 twin; a file is taken as UTF-8 only when it holds a character beyond ASCII
+// and all of it is well-formed UTF-8, which Spanish text in Windows-1252 practically
+// never is.
+class ListText
+{
+public:
+    explicit ListText(std::string_view bytes);
+
+    // The text that holds the items: the bytes after a UTF-8 byte-order mark, if any.
+    std::string_view items() const { return m_items; }
+    ItemReader::Encoding encoding() const
+    {
+        return m_utf8 ? ItemReader::Encoding::Utf8 : ItemReader::Encoding::Windows1252;
+    }
+
+    // An item read from items() as the game takes it: in Windows-1252 (a character the
+    // code page lacks becomes cp1252::kReplacement), with every tab and no-break space
+    // made a plain space.
+    std::string itemText(std::string_view item) const;
+
+private:
+    std::string_view m_items;
+    bool m_utf8 = false;
+};
+
 // One theme's list file. Every call opens the file, reads it and closes it again, so a
 // list edited between rounds is seen at the next round.
-//
-// Lists are Windows-1252. A list saved as UTF-8 (with or without a byte-order mark) is
-// recognised and gives the same words as its Windows-1252 twin; a file is taken as UTF-8
-// only when it holds a character beyond ASCII and all of it is well-formed UTF-8, which
-// Spanish text in Windows-1252 practically never is.
 class WordList
 {
 public:
@@ -62,7 +86,9 @@ public:
     // The number of items, reading the whole file.
     std::uint32_t count() const;
 
-    // The k-th item (1 <= k), in Windows-1252, exactly as the file holds it.
+    // The k-th item (1 <= k) as ListText::itemText() gives it: the bytes of a
+    // Windows-1252 list, or a UTF-8 list's characters converted, with tabs and no-break
+    // spaces as spaces.
     std::string item(std::uint32_t k) const;
 
     // A round's draw: counts the items, has pick choose a position k in [1, n] from their

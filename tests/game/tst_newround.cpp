@@ -43,6 +43,9 @@ private slots:
             << QByteArray("---- ------");
         QTest::newRow("signs") << QByteArray("rock'n roll!") << QByteArray("ROCK'N ROLL!")
                                << QByteArray("------ -----");
+        QTest::newRow("no-break space and tab")
+            << QByteArray("la\xA0mesa\tazul") << QByteArray("LA MESA AZUL")
+            << QByteArray("-- ---- ----");
     }
     void theDrawnItemIsUpperCasedAndMasked()
     {

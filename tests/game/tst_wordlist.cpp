@@ -178,6 +178,26 @@ private slots:
         QCOMPARE(list.item(3), std::string("\x80uro"));
     }
 
+    void tabsAndNoBreakSpacesAreReadAsSpaces_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows-1252")
+            << QByteArray("\xA0la\xA0mesa\tazul\xA0\r\n\xA0\t\r\n\"\xA0\xF1u\t\"\r\n");
+        QTest::newRow("UTF-8") << QByteArray(
+            "\xC2\xA0la\xC2\xA0mesa\tazul\xC2\xA0\r\n\xC2\xA0\t\r\n\"\xC2\xA0\xC3\xB1u\t\"\r\n");
+    }
+    void tabsAndNoBreakSpacesAreReadAsSpaces()
+    {
+        // Blanks around an unquoted item are dropped, a line of them is blank, and a
+        // quoted item keeps them.
+        QFETCH(QByteArray, bytes);
+        write("propios.TXT", bytes);
+        const WordList list(folder(), "propios");
+        QCOMPARE(list.count(), 2u);
+        QCOMPARE(list.item(1), std::string("la mesa azul"));
+        QCOMPARE(list.item(2), std::string(" \xF1u "));
+    }
+
     void aByteOrderMarkIsNoPartOfTheFirstWord()
     {
         write("propios.TXT",
