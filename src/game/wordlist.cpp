@@ -258,12 +258,13 @@ ListText::ListText(std::string_view bytes)
     : m_items(bytes)
 {
     // The separators are ASCII in both encodings, so the items are read from the bytes
-    // as they are and only the drawn one is converted.
+    // as they are and only the drawn one is converted. A byte-order mark is believed
+    // only when UTF-8 follows it: some editors put one before Windows-1252 text.
     const bool marked = m_items.starts_with(kUtf8Bom);
     if (marked) {
         m_items.remove_prefix(kUtf8Bom.size());
     }
-    m_utf8 = marked || (beyondAscii(m_items) && cp1252::isValidUtf8(m_items));
+    m_utf8 = (marked || beyondAscii(m_items)) && cp1252::isValidUtf8(m_items);
 }
 
 std::string ListText::itemText(std::string_view item) const

@@ -43,9 +43,9 @@ private:
 
 // A list's bytes as the game reads them. Lists are Windows-1252. A list saved as UTF-8
 // (with or without a byte-order mark) is recognised and gives the same words as its
-// Windows-1252 twin; a file is taken as UTF-8 only when it holds a character beyond ASCII
-// and all of it is well-formed UTF-8, which Spanish text in Windows-1252 practically
-// never is.
+// Windows-1252 twin; a file is taken as UTF-8 only when all of it after a byte-order mark
+// is well-formed UTF-8 and it holds a mark or a character beyond ASCII, which Spanish
+// text in Windows-1252 practically never is.
 class ListText
 {
 public:

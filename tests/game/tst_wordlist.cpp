@@ -166,6 +166,8 @@ private slots:
         QTest::newRow("UTF-8") << QByteArray("ni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
         QTest::newRow("UTF-8 with BOM")
             << QByteArray("\xEF\xBB\xBFni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
+        QTest::newRow("Windows-1252 after a UTF-8 BOM")
+            << QByteArray("\xEF\xBB\xBFni\xF1o\r\ncami\xF3n\r\n\x80uro\r\n");
     }
     void utf8ListsGiveTheWordsOfTheirWindows1252Twin()
     {
