@@ -20,18 +20,32 @@ void check(bool property)
     }
 }
 
-// Every item lies inside the text, and the reader always advances. Views a reader gives
-// are checked with the encoding it was given, well-formed or not.
+// Every item lies inside the text, after the one before it, and the reader always
+// advances; an item whose quote is never closed runs to the end of the text. In short
+// texts the line each item starts on never goes backwards. Any text is read in either
+// encoding, well-formed or not.
 template <typename Visit>
 void readItems(std::string_view text, ItemReader::Encoding encoding, Visit visit)
 {
     ItemReader reader(text, encoding);
     std::size_t items = 0;
+    const char *previous = text.data();
+    std::size_t previousLine = 1;
     while (!reader.atEnd()) {
         const std::string_view item = reader.next();
-        check(item.data() >= text.data() && item.data() + item.size() <= text.data() + text.size());
+        check(item.data() >= previous && item.data() + item.size() <= text.data() + text.size());
         check(++items <= text.size() + 1);
         check(quimbelo::cp1252::toUpper(item).size() == item.size());
+        if (reader.unclosedQuote()) {
+            check(item.data() + item.size() == text.data() + text.size() && reader.atEnd());
+        }
+        if (text.size() <= 512) {
+            const std::size_t line
+                = quimbelo::lineAt(text, static_cast<std::size_t>(item.data() - text.data()));
+            check(line >= previousLine && line <= text.size() + 1);
+            previousLine = line;
+        }
+        previous = item.data();
         visit(item);
     }
 }

@@ -130,11 +130,13 @@ std::string_view ItemReader::next()
             close = m_text.size();
         }
         item = m_text.substr(start, close - start);
+        m_unclosedQuote = close == m_text.size();
         m_pos = close < m_text.size() ? close + 1 : close;
         while (m_pos < m_text.size() && !endsUnquotedItem(m_text[m_pos])) {
             ++m_pos;
         }
     } else {
+        m_unclosedQuote = false;
         const std::size_t start = m_pos;
         m_pos = nextSeparator(m_text, m_pos);
         std::size_t end = m_pos;
@@ -200,6 +202,17 @@ void ItemReader::consumeSeparator()
     if (c == '\r' && m_pos < m_text.size() && m_text[m_pos] == '\n') {
         ++m_pos;
     }
+}
+
+std::size_t lineAt(std::string_view text, std::size_t offset)
+{
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        const bool lineEnds
+            = text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+        line += lineEnds ? 1 : 0;
+    }
+    return line;
 }
 
 } // namespace quimbelo

@@ -35,6 +35,10 @@ public:
     bool atEnd();
     std::string_view next();
 
+    // Whether the item last read began with a double quote that nothing closes, and so
+    // ran to the end of the text.
+    bool unclosedQuote() const { return m_unclosedQuote; }
+
 private:
     std::size_t blankAt(std::size_t pos) const;
     std::size_t blankBefore(std::size_t end) const;
@@ -46,6 +50,11 @@ private:
     std::size_t m_pos = 0;
     bool m_atLineStart = true;
     bool m_utf8;
+    bool m_unclosedQuote = false;
 };
+
+// The number of the line, from 1, that holds the byte at offset, with line breaks told
+// apart the way the reader tells them: CR LF, a lone LF or a lone CR.
+std::size_t lineAt(std::string_view text, std::size_t offset);
 
 } // namespace quimbelo

@@ -29,9 +29,15 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-std::string_view reasonText(WordListError::Reason reason)
+constexpr std::uintmax_t kMegabyte = 1024 * 1024;
+static_assert(WordList::kMaxFileBytes % kMegabyte == 0, "the message gives whole megabytes");
+
+// The first line of the player's message, in UTF-8, naming the line of the file at fault
+// where there is one.
+std::string reasonText(WordListError::Reason reason, std::size_t line)
 {
     using Reason = WordListError::Reason;
+    const std::string lineNumber = std::to_string(line);
     switch (reason) {
     case Reason::Missing:
         return "No se encuentra la lista de palabras";
@@ -40,17 +46,34 @@ std::string_view reasonText(WordListError::Reason reason)
     case Reason::Unreadable:
         return "No se puede leer la lista de palabras";
     case Reason::TooLarge:
-        return "La lista de palabras es demasiado grande (más de 64 MB)";
+        return "La lista de palabras es demasiado grande (más de "
+            + std::to_string(WordList::kMaxFileBytes / kMegabyte) + " MB)";
     case Reason::NotText:
         return "La lista de palabras no es un archivo de texto";
     case Reason::ItemTooLong:
-        return "La lista de palabras tiene una palabra de más de 1024 caracteres";
+        return "La lista de palabras tiene una palabra de más de "
+            + std::to_string(WordList::kMaxItemBytes) + " bytes"
+            + (line > 0 ? " que empieza en la línea " + lineNumber : "");
+    case Reason::UnclosedQuote:
+        return "La lista de palabras tiene una comilla sin cerrar"
+            + (line > 0 ? " en la línea " + lineNumber : "");
     case Reason::Empty:
         return "La lista de palabras está vacía";
     case Reason::Shrunk:
         return "La lista de palabras ha cambiado mientras se leía y tiene menos palabras";
     }
     return "Error en la lista de palabras";
+}
+
+// The failure for an item of items longer than any word, said where it starts. An item
+// that runs on from a quote never closed is too long because of that quote, which
+// stands just before it.
+WordListError tooLong(
+    const fs::path &path, std::string_view items, std::string_view item, bool unclosedQuote)
+{
+    using Reason = WordListError::Reason;
+    const std::size_t line = lineAt(items, static_cast<std::size_t>(item.data() - items.data()));
+    return WordListError(unclosedQuote ? Reason::UnclosedQuote : Reason::ItemTooLong, path, line);
 }
 
 std::string lowerAscii(std::string text)
@@ -201,16 +224,17 @@ void ListFile::closeFile()
 
 } // namespace
 
-WordListError::WordListError(Reason reason, fs::path path)
-    : std::runtime_error(std::string(reasonText(reason)) + ": " + path.string())
+WordListError::WordListError(Reason reason, fs::path path, std::size_t line)
+    : std::runtime_error(reasonText(reason, line) + ": " + path.string())
     , m_reason(reason)
     , m_path(std::move(path))
+    , m_line(line)
 {
 }
 
 std::string WordListError::message() const
 {
-    return cp1252::fromUtf8(std::string(reasonText(m_reason)) + ":\r" + m_path.string()
+    return cp1252::fromUtf8(reasonText(m_reason, m_line) + ":\r" + m_path.string()
         + "\r\rEl juego no puede continuar y se cerrará.");
 }
 
@@ -284,8 +308,9 @@ std::uint32_t WordList::count() const
     ItemReader reader(text.items(), text.encoding());
     std::uint32_t n = 0;
     while (!reader.atEnd()) {
-        if (reader.next().size() > kMaxItemBytes) {
-            throw WordListError(WordListError::Reason::ItemTooLong, m_path);
+        const std::string_view item = reader.next();
+        if (item.size() > kMaxItemBytes) {
+            throw tooLong(m_path, text.items(), item, reader.unclosedQuote());
         }
         ++n;
     }
@@ -315,7 +340,7 @@ std::optional<std::string> WordList::readItem(std::uint32_t k) const
         item = reader.next();
     }
     if (item.size() > kMaxItemBytes) {
-        throw WordListError(WordListError::Reason::ItemTooLong, m_path);
+        throw tooLong(m_path, text.items(), item, reader.unclosedQuote());
     }
     return text.itemText(item);
 }

@@ -23,14 +23,17 @@ public:
         TooLarge, // larger than any list of words can sensibly be
         NotText, // holds NUL bytes: not a text file
         ItemTooLong, // an item longer than a word or title can be
+        UnclosedQuote, // a double quote never closed, which makes an item too long of the rest
         Empty, // no item at all
         Shrunk, // fewer items on the second reading than on the first
     };
 
-    WordListError(Reason reason, std::filesystem::path path);
+    // line: where in the file the fault lies, from 1; 0 where that does not apply.
+    WordListError(Reason reason, std::filesystem::path path, std::size_t line = 0);
 
     Reason reason() const { return m_reason; }
     const std::filesystem::path &path() const { return m_path; }
+    std::size_t line() const { return m_line; }
 
     // The Spanish message for the player, in Windows-1252, with lone carriage returns
     // between its lines like every message of the game.
@@ -39,6 +42,7 @@ public:
 private:
     Reason m_reason;
     std::filesystem::path m_path;
+    std::size_t m_line;
 };
 
 // A list's bytes as the game reads them. Lists are Windows-1252. A list saved as UTF-8
@@ -73,6 +77,7 @@ private:
 class WordList
 {
 public:
+    // Limits, in bytes of the file; the messages quote them.
     static constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
     static constexpr std::size_t kMaxItemBytes = 1024;
 

@@ -98,6 +98,28 @@ private slots:
         QCOMPARE(reader.next(), std::string_view(item.constData(), size_t(item.size())));
     }
 
+    void linesAreCountedAsTheReaderBreaksThem()
+    {
+        const std::string_view text = "a\r\nb\nc\rd\n\re\r\n";
+        const std::size_t lines[] = { 1, 1, 1, 2, 2, 3, 3, 4, 4, 5, 6, 6, 6 };
+        QCOMPARE(std::size(lines), text.size());
+        for (std::size_t offset = 0; offset < std::size(lines); ++offset) {
+            QCOMPARE(lineAt(text, offset), lines[offset]);
+        }
+        QCOMPARE(lineAt(text, text.size()), std::size_t(7));
+    }
+
+    void anUnclosedQuoteIsToldApart()
+    {
+        ItemReader reader("\"a\",b,\"c\r\nd");
+        QCOMPARE(reader.next(), std::string_view("a"));
+        QVERIFY(!reader.unclosedQuote());
+        QCOMPARE(reader.next(), std::string_view("b"));
+        QVERIFY(!reader.unclosedQuote());
+        QCOMPARE(reader.next(), std::string_view("c\r\nd"));
+        QVERIFY(reader.unclosedQuote());
+    }
+
     void separatorsAreFoundAtEveryOffsetOfLongItems()
     {
         // The reader looks for separators several bytes at a time: each one must be

@@ -40,6 +40,17 @@ class WordListTest : public QObject
         qFatal("no WordListError was raised");
     }
 
+    // The first line of the player's message for the failure an action raises.
+    static QString messageOf(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const WordListError &error) {
+            return QString::fromStdString(cp1252::toUtf8(error.message())).section('\r', 0, 0);
+        }
+        return QStringLiteral("no WordListError was raised");
+    }
+
 private slots:
     void init()
     {
@@ -222,6 +233,42 @@ private slots:
         QCOMPARE(WordList(folder(), "propios").item(1), std::string("minusculas"));
         write("propios.TXT", "exacto\r\n");
         QCOMPARE(WordList(folder(), "propios").item(1), std::string("exacto"));
+    }
+
+    void theMessageSaysWhatIsWrongInAListAndOnWhichLine()
+    {
+        // Lines end in each way a list may end them, and a quoted item spans two lines.
+        QByteArray before;
+        for (int line = 1; line <= 295; ++line) {
+            before += "palabra\r\n";
+        }
+        before += "uno\ndos\rtres\r\n\"dos\r\nlineas\"\r\n";
+        QByteArray after;
+        for (int line = 302; line <= 500; ++line) {
+            after += "palabra\r\n";
+        }
+        const WordList list(folder(), "propios");
+
+        // A quote that is never closed makes one item of all the rest of the list.
+        write("propios.TXT", before + "\"sin cerrar\r\n" + after);
+        const QString unclosed
+            = QStringLiteral("La lista de palabras tiene una comilla sin cerrar en la línea 301:");
+        QCOMPARE(messageOf([&] { list.count(); }), unclosed);
+        QCOMPARE(messageOf([&] { list.item(300); }), unclosed);
+        QCOMPARE(list.item(299), std::string("dos\r\nlineas"));
+
+        write(
+            "propios.TXT", before + QByteArray(WordList::kMaxItemBytes + 1, 'x') + "\r\n" + after);
+        const QString tooLong
+            = QStringLiteral("La lista de palabras tiene una palabra de más de %1 bytes que "
+                             "empieza en la línea 301:")
+                  .arg(WordList::kMaxItemBytes);
+        QCOMPARE(messageOf([&] { list.count(); }), tooLong);
+        QCOMPARE(messageOf([&] { list.item(300); }), tooLong);
+
+        QCOMPARE(messageOf([&] { throw WordListError(Reason::TooLarge, list.path()); }),
+            QStringLiteral("La lista de palabras es demasiado grande (más de %1 MB):")
+                .arg(WordList::kMaxFileBytes / (1024 * 1024)));
     }
 
     void theMessageNamesTheFailureAndTheFile()
