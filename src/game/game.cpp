@@ -118,14 +118,13 @@ void Game::MnNuevoJuego_Click()
 void Game::drawWord()
 {
     const WordList list(m_surroundings.programFolder(), m_round.Archivo);
-    const std::uint32_t n = list.count();
-    if (n == 0) {
-        throw WordListError(WordListError::Reason::Empty, list.path());
-    }
-    m_surroundings.reseedRandom(m_surroundings.secondsSinceMidnight());
-    const std::uint32_t k = drawnPosition(n, m_surroundings.nextRandom());
+    // The source is reseeded before each draw, also when the list is read again.
+    const std::string item = list.draw([this](std::uint32_t n) {
+        m_surroundings.reseedRandom(m_surroundings.secondsSinceMidnight());
+        return drawnPosition(n, m_surroundings.nextRandom());
+    });
 
-    m_round.Solucion = cp1252::toUpper(list.item(k));
+    m_round.Solucion = cp1252::toUpper(item);
     if (m_round.Solucion.empty()) {
         return; // the display stays empty and Label7 keeps what it showed
     }

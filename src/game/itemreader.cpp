@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "itemreader.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -9,9 +10,36 @@ namespace quimbelo {
 
 namespace {
 
-bool isBlank(char c)
+constexpr char kNoBreakSpace = '\xA0'; // in Windows-1252; the second byte of it in UTF-8
+constexpr char kUtf8NoBreakLead = '\xC2';
+
+// What a byte may be, looked up at once: most bytes are none of these, which is all
+// that most items ask of their first and last byte.
+enum ByteClass : std::uint8_t {
+    kMayStartBlank = 1, // a space, a tab, a no-break space or UTF-8's lead byte of one
+    kMayEndBlank = 2, // a space, a tab or a no-break space (its last byte in UTF-8)
+    kLineBreak = 4,
+};
+
+constexpr std::array<std::uint8_t, 256> makeByteClasses()
 {
-    return c == ' ' || c == '\t';
+    std::array<std::uint8_t, 256> classes {};
+    for (const char c : { ' ', '\t', kNoBreakSpace }) {
+        classes[static_cast<unsigned char>(c)] = kMayStartBlank | kMayEndBlank;
+    }
+    classes[static_cast<unsigned char>(kUtf8NoBreakLead)] = kMayStartBlank;
+    classes['\r'] = kLineBreak;
+    classes['\n'] = kLineBreak;
+    return classes;
+}
+
+constexpr auto kByteClasses = makeByteClasses();
+
+bool hasClass(char c, std::uint8_t classes)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    // Printable ASCII, the bulk of every list, is tested without the table.
+    return (byte <= ' ' || byte >= 0x80) && (kByteClasses[byte] & classes) != 0;
 }
 
 bool isLineBreak(char c)
@@ -54,6 +82,35 @@ std::size_t nextSeparator(std::string_view text, std::size_t pos)
 
 } // namespace
 
+// The length of the blank that starts at pos, 0 for none.
+std::size_t ItemReader::blankAt(std::size_t pos) const
+{
+    const char c = m_text[pos];
+    if (c == ' ' || c == '\t' || (c == kNoBreakSpace && !m_utf8)) {
+        return 1;
+    }
+    const bool utf8NoBreak = m_utf8 && c == kUtf8NoBreakLead && pos + 1 < m_text.size()
+        && m_text[pos + 1] == kNoBreakSpace;
+    return utf8NoBreak ? 2 : 0;
+}
+
+// The length of the blank that ends just before end (> 0), 0 for none. In well-formed
+// UTF-8, C2 is only ever a lead byte, so C2 A0 is a no-break space wherever it stands.
+std::size_t ItemReader::blankBefore(std::size_t end) const
+{
+    const char c = m_text[end - 1];
+    if (c == ' ' || c == '\t') {
+        return 1;
+    }
+    if (c != kNoBreakSpace) {
+        return 0;
+    }
+    if (!m_utf8) {
+        return 1;
+    }
+    return end >= 2 && m_text[end - 2] == kUtf8NoBreakLead ? 2 : 0;
+}
+
 bool ItemReader::atEnd()
 {
     skipBlankLines();
@@ -63,7 +120,9 @@ bool ItemReader::atEnd()
 std::string_view ItemReader::next()
 {
     skipBlankLines();
-    skipBlanks();
+    if (m_pos < m_text.size() && hasClass(m_text[m_pos], kMayStartBlank)) {
+        skipBlanks();
+    }
     std::string_view item;
     if (m_pos < m_text.size() && m_text[m_pos] == '"') {
         const std::size_t start = m_pos + 1;
@@ -72,16 +131,22 @@ std::string_view ItemReader::next()
             close = m_text.size();
         }
         item = m_text.substr(start, close - start);
+        m_unclosedQuote = close == m_text.size();
         m_pos = close < m_text.size() ? close + 1 : close;
         while (m_pos < m_text.size() && !endsUnquotedItem(m_text[m_pos])) {
             ++m_pos;
         }
     } else {
+        m_unclosedQuote = false;
         const std::size_t start = m_pos;
         m_pos = nextSeparator(m_text, m_pos);
         std::size_t end = m_pos;
-        while (end > start && isBlank(m_text[end - 1])) {
-            --end;
+        while (end > start && hasClass(m_text[end - 1], kMayEndBlank)) {
+            const std::size_t blank = blankBefore(end);
+            if (blank == 0 || end - start < blank) {
+                break;
+            }
+            end -= blank;
         }
         item = m_text.substr(start, end - start);
     }
@@ -94,12 +159,16 @@ void ItemReader::skipBlankLines()
 {
     while (m_atLineStart) {
         // The usual case: the line starts with its item.
-        if (m_pos < m_text.size() && !isBlank(m_text[m_pos]) && !isLineBreak(m_text[m_pos])) {
+        if (m_pos < m_text.size() && !hasClass(m_text[m_pos], kMayStartBlank | kLineBreak)) {
             return;
         }
         std::size_t pos = m_pos;
-        while (pos < m_text.size() && isBlank(m_text[pos])) {
-            ++pos;
+        while (pos < m_text.size() && hasClass(m_text[pos], kMayStartBlank)) {
+            const std::size_t blank = blankAt(pos);
+            if (blank == 0) {
+                break;
+            }
+            pos += blank;
         }
         if (pos < m_text.size() && isLineBreak(m_text[pos])) {
             m_pos = pos;
@@ -115,8 +184,12 @@ void ItemReader::skipBlankLines()
 
 void ItemReader::skipBlanks()
 {
-    while (m_pos < m_text.size() && isBlank(m_text[m_pos])) {
-        ++m_pos;
+    while (m_pos < m_text.size()) {
+        const std::size_t blank = blankAt(m_pos);
+        if (blank == 0) {
+            return;
+        }
+        m_pos += blank;
     }
 }
 
@@ -130,6 +203,17 @@ void ItemReader::consumeSeparator()
     if (c == '\r' && m_pos < m_text.size() && m_text[m_pos] == '\n') {
         ++m_pos;
     }
+}
+
+std::size_t lineAt(std::string_view text, std::size_t offset)
+{
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        const bool lineEnds
+            = text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+        line += lineEnds ? 1 : 0;
+    }
+    return line;
 }
 
 } // namespace quimbelo

@@ -17,19 +17,32 @@ namespace quimbelo {
 // unquoted item is kept, whatever follows a closing quote up to the next separator is
 // ignored, and a quote that is never closed runs to the end of the text.
 //
+// Blanks are spaces, tabs and no-break spaces. A no-break space is one byte, 0xA0, in
+// Windows-1252 but two, C2 A0, in UTF-8, whose "à" (C3 A0) ends in that same byte: the
+// reader is told which encoding the text is in.
+//
 // Items are views into the text given; the reader copies nothing.
 class ItemReader
 {
 public:
-    explicit ItemReader(std::string_view text)
+    enum class Encoding { Windows1252, Utf8 };
+
+    explicit ItemReader(std::string_view text, Encoding encoding = Encoding::Windows1252)
         : m_text(text)
+        , m_utf8(encoding == Encoding::Utf8)
     {
     }
 
     bool atEnd();
     std::string_view next();
 
+    // Whether the item last read began with a double quote that nothing closes, and so
+    // ran to the end of the text.
+    bool unclosedQuote() const { return m_unclosedQuote; }
+
 private:
+    std::size_t blankAt(std::size_t pos) const;
+    std::size_t blankBefore(std::size_t end) const;
     void skipBlankLines();
     void skipBlanks();
     void consumeSeparator();
@@ -37,6 +50,12 @@ private:
     std::string_view m_text;
     std::size_t m_pos = 0;
     bool m_atLineStart = true;
+    bool m_utf8;
+    bool m_unclosedQuote = false;
 };
+
+// The number of the line, from 1, that holds the byte at offset, with line breaks told
+// apart the way the reader tells them: CR LF, a lone LF or a lone CR.
+std::size_t lineAt(std::string_view text, std::size_t offset);
 
 } // namespace quimbelo

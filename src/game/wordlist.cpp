@@ -5,10 +5,22 @@
 #include "itemreader.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
+#include <chrono>
+#include <climits>
 #include <cstring>
-#include <memory>
 #include <system_error>
+#include <thread>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace quimbelo {
 
@@ -18,9 +30,15 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-std::string_view reasonText(WordListError::Reason reason)
+constexpr std::uintmax_t kMegabyte = 1024 * 1024;
+static_assert(WordList::kMaxFileBytes % kMegabyte == 0, "the message gives whole megabytes");
+
+// The first line of the player's message, in UTF-8, naming the line of the file at fault
+// where there is one.
+std::string reasonText(WordListError::Reason reason, std::size_t line)
 {
     using Reason = WordListError::Reason;
+    const std::string lineNumber = std::to_string(line);
     switch (reason) {
     case Reason::Missing:
         return "No se encuentra la lista de palabras";
@@ -29,17 +47,34 @@ std::string_view reasonText(WordListError::Reason reason)
     case Reason::Unreadable:
         return "No se puede leer la lista de palabras";
     case Reason::TooLarge:
-        return "La lista de palabras es demasiado grande (más de 64 MB)";
+        return "La lista de palabras es demasiado grande (más de "
+            + std::to_string(WordList::kMaxFileBytes / kMegabyte) + " MB)";
     case Reason::NotText:
         return "La lista de palabras no es un archivo de texto";
     case Reason::ItemTooLong:
-        return "La lista de palabras tiene una palabra de más de 1024 caracteres";
+        return "La lista de palabras tiene una palabra de más de "
+            + std::to_string(WordList::kMaxItemBytes) + " bytes"
+            + (line > 0 ? " que empieza en la línea " + lineNumber : "");
+    case Reason::UnclosedQuote:
+        return "La lista de palabras tiene una comilla sin cerrar"
+            + (line > 0 ? " en la línea " + lineNumber : "");
     case Reason::Empty:
         return "La lista de palabras está vacía";
     case Reason::Shrunk:
         return "La lista de palabras ha cambiado mientras se leía y tiene menos palabras";
     }
     return "Error en la lista de palabras";
+}
+
+// The failure for an item of items longer than any word, said where it starts. An item
+// that runs on from a quote never closed is too long because of that quote, which
+// stands just before it.
+WordListError tooLong(
+    const fs::path &path, std::string_view items, std::string_view item, bool unclosedQuote)
+{
+    using Reason = WordListError::Reason;
+    const std::size_t line = lineAt(items, static_cast<std::size_t>(item.data() - items.data()));
+    return WordListError(unclosedQuote ? Reason::UnclosedQuote : Reason::ItemTooLong, path, line);
 }
 
 std::string lowerAscii(std::string text)
@@ -68,36 +103,144 @@ fs::path locate(const fs::path &folder, std::string_view baseName)
     return best.empty() ? exact : folder / best;
 }
 
-// Whether a list is UTF-8 rather than Windows-1252. Only the separators matter for
-// counting, and they are ASCII in both encodings, so only the drawn item is converted.
-bool isUtf8List(std::string_view text)
+bool beyondAscii(std::string_view text)
 {
-    if (text.starts_with(kUtf8Bom)) {
-        return true;
-    }
-    const bool beyondAscii = std::any_of(
+    return std::any_of(
         text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    return beyondAscii && cp1252::isValidUtf8(text);
 }
 
-struct FileCloser
+// A list file open for reading: the one that was checked is the one that is read.
+// Opening never waits, for a named pipe put in the list's place would keep the game
+// waiting for a writer, maybe for ever; anything but a regular file is refused before a
+// byte of it is read.
+class ListFile
 {
-    void operator()(std::FILE *file) const { std::fclose(file); }
+public:
+    explicit ListFile(const fs::path &path);
+    ~ListFile() { closeFile(); }
+    ListFile(const ListFile &) = delete;
+    ListFile &operator=(const ListFile &) = delete;
+
+    // The size the file had when it was opened.
+    std::uintmax_t size() const { return m_size; }
+    // Reads up to length bytes: how many were read, 0 at the end of the file, -1 on failure.
+    long long read(char *buffer, std::size_t length);
+
+private:
+    [[noreturn]] void fail(WordListError::Reason reason, const fs::path &path)
+    {
+        closeFile();
+        throw WordListError(reason, path);
+    }
+    void closeFile();
+
+    int m_fd = -1;
+    std::uintmax_t m_size = 0;
 };
+
+#ifdef _WIN32
+
+ListFile::ListFile(const fs::path &path)
+{
+    using Reason = WordListError::Reason;
+    m_fd = ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (m_fd < 0) {
+        if (errno == ENOENT) {
+            throw WordListError(Reason::Missing, path);
+        }
+        struct _stat64 info = {};
+        const bool other
+            = ::_wstat64(path.c_str(), &info) == 0 && (info.st_mode & _S_IFMT) != _S_IFREG;
+        throw WordListError(other ? Reason::NotAFile : Reason::Unreadable, path);
+    }
+    struct _stat64 info = {};
+    if (::_fstat64(m_fd, &info) != 0) {
+        fail(Reason::Unreadable, path);
+    }
+    if ((info.st_mode & _S_IFMT) != _S_IFREG) {
+        fail(Reason::NotAFile, path);
+    }
+    m_size = static_cast<std::uintmax_t>(info.st_size);
+}
+
+long long ListFile::read(char *buffer, std::size_t length)
+{
+    return ::_read(m_fd, buffer, static_cast<unsigned>(std::min<std::size_t>(length, INT_MAX)));
+}
+
+void ListFile::closeFile()
+{
+    if (m_fd >= 0) {
+        ::_close(m_fd);
+        m_fd = -1;
+    }
+}
+
+#else
+
+ListFile::ListFile(const fs::path &path)
+{
+    using Reason = WordListError::Reason;
+    // O_NONBLOCK keeps opening a pipe or a device from waiting; it changes nothing in how
+    // a regular file is read.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (m_fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            throw WordListError(Reason::Missing, path);
+        }
+        // Why it could not be opened, looked up without opening it (a socket, say).
+        struct stat info = {};
+        const bool other = ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+        throw WordListError(other ? Reason::NotAFile : Reason::Unreadable, path);
+    }
+    struct stat info = {};
+    if (::fstat(m_fd, &info) != 0) {
+        fail(Reason::Unreadable, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        fail(Reason::NotAFile, path);
+    }
+    m_size = static_cast<std::uintmax_t>(info.st_size);
+}
+
+long long ListFile::read(char *buffer, std::size_t length)
+{
+    while (true) {
+        const ssize_t got = ::read(m_fd, buffer, length);
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+void ListFile::closeFile()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+#endif
 
 } // namespace
 
-WordListError::WordListError(Reason reason, fs::path path)
-    : std::runtime_error(std::string(reasonText(reason)) + ": " + path.string())
+WordListError::WordListError(Reason reason, fs::path path, std::size_t line)
+    : std::runtime_error(reasonText(reason, line) + ": " + path.string())
     , m_reason(reason)
     , m_path(std::move(path))
+    , m_line(line)
 {
 }
 
 std::string WordListError::message() const
 {
-    return cp1252::fromUtf8(std::string(reasonText(m_reason)) + ":\r" + m_path.string()
-        + "\r\rEl juego no puede continuar y se cerrará.");
+    // A path is bytes: UTF-8 on today's desktops, but a folder unpacked from an old zip
+    // may be named in Latin-1, which reads as the Windows-1252 it nearly is.
+    const std::string path = m_path.string();
+    const std::string shownPath = cp1252::isValidUtf8(path) ? cp1252::fromUtf8(path) : path;
+    return cp1252::fromUtf8(reasonText(m_reason, m_line) + ":\r") + shownPath
+        + cp1252::fromUtf8("\r\rEl juego no puede continuar y se cerrará.");
 }
 
 WordList::WordList(const fs::path &folder, std::string_view baseName)
@@ -108,68 +251,71 @@ WordList::WordList(const fs::path &folder, std::string_view baseName)
 std::string WordList::load() const
 {
     using Reason = WordListError::Reason;
-    std::error_code error;
-    const fs::file_status status = fs::status(m_path, error);
-    if (status.type() == fs::file_type::not_found) {
-        throw WordListError(Reason::Missing, m_path);
+    ListFile file(m_path);
+    if (file.size() > kMaxFileBytes) {
+        throw WordListError(Reason::TooLarge, m_path);
     }
-    if (error) {
-        throw WordListError(Reason::Unreadable, m_path);
-    }
-    if (status.type() != fs::file_type::regular) {
-        throw WordListError(Reason::NotAFile, m_path);
-    }
-
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(m_path.c_str(), "rb"));
-    if (!file) {
-        throw WordListError(Reason::Unreadable, m_path);
-    }
-    // The size the file system reports is only a hint, since the file may change while
-    // it is read: reading goes on to the end of the file, up to the limit, straight into
-    // the text, which grows only if the file has.
-    std::string text;
-    std::error_code sizeError;
-    const std::uintmax_t hint = fs::file_size(m_path, sizeError);
-    std::size_t capacity = sizeError
-        ? std::size_t(1) << 16
-        : static_cast<std::size_t>(std::min<std::uintmax_t>(hint, kMaxFileBytes)) + 1;
+    // The size is only a hint, since the file may change while it is read: reading goes
+    // on to the end of the file, up to the limit, straight into the text, which grows
+    // only if the file has.
+    std::string text(static_cast<std::size_t>(file.size()) + 1, '\0');
     std::size_t used = 0;
     while (true) {
-        if (used == capacity) {
-            capacity *= 2;
+        if (used == text.size()) {
+            if (used > kMaxFileBytes) {
+                throw WordListError(Reason::TooLarge, m_path);
+            }
+            text.resize(std::min<std::size_t>(used * 2, kMaxFileBytes + 1));
         }
-        text.resize(capacity);
-        const std::size_t got = std::fread(text.data() + used, 1, capacity - used, file.get());
-        used += got;
-        if (used > kMaxFileBytes) {
-            throw WordListError(Reason::TooLarge, m_path);
+        const long long got = file.read(text.data() + used, text.size() - used);
+        if (got < 0) {
+            throw WordListError(Reason::Unreadable, m_path);
         }
-        if (used < capacity) {
+        if (got == 0) {
             break;
         }
+        used += static_cast<std::size_t>(got);
     }
     text.resize(used);
-    if (std::ferror(file.get())) {
-        throw WordListError(Reason::Unreadable, m_path);
-    }
     if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
         throw WordListError(Reason::NotText, m_path);
     }
     return text;
 }
 
+ListText::ListText(std::string_view bytes)
+    : m_items(bytes)
+{
+    // The separators are ASCII in both encodings, so the items are read from the bytes
+    // as they are and only the drawn one is converted. A byte-order mark is believed
+    // only when UTF-8 follows it: some editors put one before Windows-1252 text.
+    const bool marked = m_items.starts_with(kUtf8Bom);
+    if (marked) {
+        m_items.remove_prefix(kUtf8Bom.size());
+    }
+    m_utf8 = (marked || beyondAscii(m_items)) && cp1252::isValidUtf8(m_items);
+}
+
+std::string ListText::itemText(std::string_view item) const
+{
+    std::string text = m_utf8 ? cp1252::fromUtf8(item) : std::string(item);
+    // A tab or a no-break space in a word stands for a space, which the player sees and
+    // need not guess; as itself it could never be revealed.
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\xA0'; }, ' ');
+    return text;
+}
+
 std::uint32_t WordList::count() const
 {
-    const std::string text = load();
-    std::string_view items = text;
-    if (items.starts_with(kUtf8Bom)) {
-        items.remove_prefix(kUtf8Bom.size());
-    }
-    ItemReader reader(items);
+    const std::string bytes = load();
+    const ListText text(bytes);
+    ItemReader reader(text.items(), text.encoding());
     std::uint32_t n = 0;
     while (!reader.atEnd()) {
-        if (reader.next().size() > kMaxItemBytes) {
-            throw WordListError(WordListError::Reason::ItemTooLong, m_path);
+        const std::string_view item = reader.next();
+        if (item.size() > kMaxItemBytes) {
+            throw tooLong(m_path, text.items(), item, reader.unclosedQuote());
         }
         ++n;
     }
@@ -178,25 +324,50 @@ std::uint32_t WordList::count() const
 
 std::string WordList::item(std::uint32_t k) const
 {
-    const std::string text = load();
-    const bool utf8 = isUtf8List(text);
-    std::string_view items = text;
-    if (items.starts_with(kUtf8Bom)) {
-        items.remove_prefix(kUtf8Bom.size());
+    std::optional<std::string> found = readItem(k);
+    if (!found) {
+        throw WordListError(
+            k == 1 ? WordListError::Reason::Empty : WordListError::Reason::Shrunk, m_path);
     }
-    ItemReader reader(items);
+    return std::move(*found);
+}
+
+std::optional<std::string> WordList::readItem(std::uint32_t k) const
+{
+    const std::string bytes = load();
+    const ListText text(bytes);
+    ItemReader reader(text.items(), text.encoding());
     std::string_view item;
     for (std::uint32_t i = 0; i < k; ++i) {
         if (reader.atEnd()) {
-            throw WordListError(
-                k == 1 ? WordListError::Reason::Empty : WordListError::Reason::Shrunk, m_path);
+            return std::nullopt;
         }
         item = reader.next();
     }
     if (item.size() > kMaxItemBytes) {
-        throw WordListError(WordListError::Reason::ItemTooLong, m_path);
+        throw tooLong(m_path, text.items(), item, reader.unclosedQuote());
     }
-    return utf8 ? cp1252::fromUtf8(item) : std::string(item);
+    return text.itemText(item);
+}
+
+std::string WordList::draw(const std::function<std::uint32_t(std::uint32_t n)> &pick) const
+{
+    for (int attempt = 1;; ++attempt) {
+        const std::uint32_t n = count();
+        if (n == 0) {
+            throw WordListError(WordListError::Reason::Empty, m_path);
+        }
+        std::optional<std::string> found = readItem(pick(n));
+        if (found) {
+            return std::move(*found);
+        }
+        if (attempt == kDrawAttempts) {
+            throw WordListError(WordListError::Reason::Shrunk, m_path);
+        }
+        // An editor that truncates the file and then writes it is usually done within
+        // this pause; a list read in the middle of that is read whole the next time.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }
 
 } // namespace quimbelo

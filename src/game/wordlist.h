@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "itemreader.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,14 +24,17 @@ public:
         TooLarge, // larger than any list of words can sensibly be
         NotText, // holds NUL bytes: not a text file
         ItemTooLong, // an item longer than a word or title can be
+        UnclosedQuote, // a double quote never closed, which makes an item too long of the rest
         Empty, // no item at all
         Shrunk, // fewer items on the second reading than on the first
     };
 
-    WordListError(Reason reason, std::filesystem::path path);
+    // line: where in the file the fault lies, from 1; 0 where that does not apply.
+    WordListError(Reason reason, std::filesystem::path path, std::size_t line = 0);
 
     Reason reason() const { return m_reason; }
     const std::filesystem::path &path() const { return m_path; }
+    std::size_t line() const { return m_line; }
 
     // The Spanish message for the player, in Windows-1252, with lone carriage returns
     // between its lines like every message of the game.
@@ -36,18 +43,42 @@ public:
 private:
     Reason m_reason;
     std::filesystem::path m_path;
+    std::size_t m_line;
+};
+
+// A list's bytes as the game reads them. Lists are Windows-1252. A list saved as UTF-8
+// (with or without a byte-order mark) is recognised and gives the same words as its
+// Windows-1252 twin; a file is taken as UTF-8 only when all of it after a byte-order mark
+// is well-formed UTF-8 and it holds a mark or a character beyond ASCII, which Spanish
+// text in Windows-1252 practically never is.
+class ListText
+{
+public:
+    explicit ListText(std::string_view bytes);
+
+    // The text that holds the items: the bytes after a UTF-8 byte-order mark, if any.
+    std::string_view items() const { return m_items; }
+    ItemReader::Encoding encoding() const
+    {
+        return m_utf8 ? ItemReader::Encoding::Utf8 : ItemReader::Encoding::Windows1252;
+    }
+
+    // An item read from items() as the game takes it: in Windows-1252 (a character the
+    // code page lacks becomes cp1252::kReplacement), with every tab and no-break space
+    // made a plain space.
+    std::string itemText(std::string_view item) const;
+
+private:
+    std::string_view m_items;
+    bool m_utf8 = false;
 };
 
 // One theme's list file. Every call opens the file, reads it and closes it again, so a
 // list edited between rounds is seen at the next round.
-//
-// Lists are Windows-1252. A list saved as UTF-8 (with or without a byte-order mark) is
-// recognised and gives the same words as its Windows-1252 twin; a file is taken as UTF-8
-// only when it holds a character beyond ASCII and all of it is well-formed UTF-8, which
-// Spanish text in Windows-1252 practically never is.
 class WordList
 {
 public:
+    // Limits, in bytes of the file; the messages quote them.
     static constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
     static constexpr std::size_t kMaxItemBytes = 1024;
 
@@ -61,11 +92,22 @@ public:
     // The number of items, reading the whole file.
     std::uint32_t count() const;
 
-    // The k-th item (1 <= k), in Windows-1252, exactly as the file holds it.
+    // The k-th item (1 <= k) as ListText::itemText() gives it: the bytes of a
+    // Windows-1252 list, or a UTF-8 list's characters converted, with tabs and no-break
+    // spaces as spaces.
     std::string item(std::uint32_t k) const;
+
+    // A round's draw: counts the items, has pick choose a position k in [1, n] from their
+    // number n, and reads the k-th item. A list saved in place between the count and the
+    // reading (an editor writing over it) can hold fewer items than were counted: it is
+    // then read again, count and pick included, up to kDrawAttempts times in all.
+    static constexpr int kDrawAttempts = 3;
+    std::string draw(const std::function<std::uint32_t(std::uint32_t n)> &pick) const;
 
 private:
     std::string load() const;
+    // The k-th item, or nothing when the list holds fewer than k.
+    std::optional<std::string> readItem(std::uint32_t k) const;
 
     std::filesystem::path m_path;
 };

@@ -66,6 +66,61 @@ private slots:
         QCOMPARE(read, items);
     }
 
+    void noBreakSpacesAreBlanksOfTheirEncoding_data()
+    {
+        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("item");
+        QTest::newRow("around an item")
+            << false << QByteArray("\xA0 la\xA0mesa\t\xA0\r\n") << QByteArray("la\xA0mesa");
+        QTest::newRow("UTF-8 around an item")
+            << true << QByteArray("\xC2\xA0la\xC2\xA0mesa \xC2\xA0\r\n")
+            << QByteArray("la\xC2\xA0mesa");
+        QTest::newRow("a line of them is blank")
+            << false << QByteArray("\xA0\t\xA0\r\nx") << QByteArray("x");
+        QTest::newRow("UTF-8 line of them is blank")
+            << true << QByteArray("\xC2\xA0\t\xC2\xA0\r\nx") << QByteArray("x");
+        QTest::newRow("before a quote")
+            << false << QByteArray("\xA0\"\xA0o\t\",x") << QByteArray("\xA0o\t");
+        // The last byte of "à" in UTF-8 is the no-break space of Windows-1252.
+        QTest::newRow("UTF-8 à at the end")
+            << true << QByteArray("all\xC3\xA0\r\n") << QByteArray("all\xC3\xA0");
+        QTest::newRow("Â and a no-break space")
+            << false << QByteArray("\xC2\xA0\r\n") << QByteArray("\xC2");
+    }
+    void noBreakSpacesAreBlanksOfTheirEncoding()
+    {
+        QFETCH(bool, utf8);
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, item);
+        ItemReader reader(std::string_view(text.constData(), size_t(text.size())),
+            utf8 ? ItemReader::Encoding::Utf8 : ItemReader::Encoding::Windows1252);
+        QVERIFY(!reader.atEnd());
+        QCOMPARE(reader.next(), std::string_view(item.constData(), size_t(item.size())));
+    }
+
+    void linesAreCountedAsTheReaderBreaksThem()
+    {
+        const std::string_view text = "a\r\nb\nc\rd\n\re\r\n";
+        const std::size_t lines[] = { 1, 1, 1, 2, 2, 3, 3, 4, 4, 5, 6, 6, 6 };
+        QCOMPARE(std::size(lines), text.size());
+        for (std::size_t offset = 0; offset < std::size(lines); ++offset) {
+            QCOMPARE(lineAt(text, offset), lines[offset]);
+        }
+        QCOMPARE(lineAt(text, text.size()), std::size_t(7));
+    }
+
+    void anUnclosedQuoteIsToldApart()
+    {
+        ItemReader reader("\"a\",b,\"c\r\nd");
+        QCOMPARE(reader.next(), std::string_view("a"));
+        QVERIFY(!reader.unclosedQuote());
+        QCOMPARE(reader.next(), std::string_view("b"));
+        QVERIFY(!reader.unclosedQuote());
+        QCOMPARE(reader.next(), std::string_view("c\r\nd"));
+        QVERIFY(reader.unclosedQuote());
+    }
+
     void separatorsAreFoundAtEveryOffsetOfLongItems()
     {
         // The reader looks for separators several bytes at a time: each one must be

@@ -44,6 +44,9 @@ private slots:
             << QByteArray("---- ------");
         QTest::newRow("signs") << QByteArray("rock'n roll!") << QByteArray("ROCK'N ROLL!")
                                << QByteArray("------ -----");
+        QTest::newRow("no-break space and tab")
+            << QByteArray("la\xA0mesa\tazul") << QByteArray("LA MESA AZUL")
+            << QByteArray("-- ---- ----");
     }
     void theDrawnItemIsUpperCasedAndMasked()
     {
@@ -263,6 +266,59 @@ private slots:
         QCOMPARE(int(f.form.shown.size()), 1);
         QCOMPARE(f.form.endRequests, 1);
     }
+
+    void aListSavedBetweenItsCountAndItsReadingIsReadAgain()
+    {
+        // An editor saving the list in place while the round starts: the drawn position
+        // is past the end of the list on the second reading. Every reading reseeds the
+        // source and draws afresh; a list that keeps changing is reported in the end.
+        const std::vector<std::string> savedLists = { "uno\r\ndos\r\n", "uno\r\n", "" };
+        for (const int saves : { 1, 3 }) {
+            GameFixture f;
+            f.writeList("informatica", "uno\r\ndos\r\ntres\r\n");
+            f.surroundings.randoms = { 0.9f, 0.9f, 0.9f, 0.9f }; // the last item
+            std::vector<std::size_t> reseedsBeforeDraw;
+            f.surroundings.onNextRandom = [&] {
+                const std::size_t draws = reseedsBeforeDraw.size();
+                if (draws < std::size_t(saves)) {
+                    f.writeList("informatica", savedLists[draws]);
+                }
+                reseedsBeforeDraw.push_back(f.surroundings.reseeds.size());
+            };
+            f.surroundings.clock = 100.0;
+            f.game.Form_Load();
+            if (saves == 1) {
+                QVERIFY(!f.game.ended());
+                QCOMPARE(f.game.round().Solucion, std::string("DOS"));
+                QCOMPARE(reseedsBeforeDraw, (std::vector<std::size_t> { 1, 2 }));
+                QVERIFY(f.form.shown.empty());
+            } else {
+                QVERIFY(f.game.ended());
+                QCOMPARE(reseedsBeforeDraw, (std::vector<std::size_t> { 1, 2, 3 }));
+                QCOMPARE(f.surroundings.reseeds, (std::vector<double> { 100.0, 100.0, 100.0 }));
+                QCOMPARE(int(f.form.shown.size()), 1);
+                const QString text = QString::fromStdString(cp1252::toUtf8(f.form.shown[0].text));
+                QCOMPARE(text.section('\r', 0, 0),
+                    QStringLiteral("La lista de palabras ha cambiado mientras se leía y tiene "
+                                   "menos palabras:"));
+            }
+        }
+    }
+
+#ifndef Q_OS_WIN
+    void aPipeInPlaceOfTheListIsReportedWithoutWaiting()
+    {
+        GameFixture f;
+        const QString pipe = f.path("informatica.TXT");
+        QCOMPARE(::mkfifo(qPrintable(pipe), 0600), 0);
+        QVERIFY(endsWithoutWaiting(pipe, [&] { f.game.Form_Load(); }));
+        QVERIFY(f.game.ended());
+        QCOMPARE(int(f.form.shown.size()), 1);
+        const QString text = QString::fromStdString(cp1252::toUtf8(f.form.shown[0].text));
+        QCOMPARE(
+            text.section('\r', 0, 0), QStringLiteral("La lista de palabras no es un archivo:"));
+    }
+#endif
 
     void aListThatDisappearsBetweenRoundsEndsTheProgram()
     {

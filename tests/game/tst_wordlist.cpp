@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cp1252.h"
+#include "gamefixture.h"
 #include "wordlist.h"
 
 #include <QDir>
@@ -7,7 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using namespace quimbelo;
 using Reason = WordListError::Reason;
@@ -35,6 +39,17 @@ class WordListTest : public QObject
             return error.reason();
         }
         qFatal("no WordListError was raised");
+    }
+
+    // The first line of the player's message for the failure an action raises.
+    static QString messageOf(const std::function<void()> &action)
+    {
+        try {
+            action();
+        } catch (const WordListError &error) {
+            return QString::fromStdString(cp1252::toUtf8(error.message())).section('\r', 0, 0);
+        }
+        return QStringLiteral("no WordListError was raised");
     }
 
 private slots:
@@ -99,6 +114,48 @@ private slots:
         QCOMPARE(failureOf([&] { WordList(folder(), "diccionario").count(); }), Reason::NotText);
     }
 
+#ifndef Q_OS_WIN
+    void aListSwappedForAPipeWhileItIsOpenedIsNeverWaitedOn()
+    {
+        // The list turns from a file into a pipe and back, again and again, while it is
+        // read: what is opened must be what is checked and read.
+        const QString pipe = m_dir.filePath("tuberia");
+        QCOMPARE(::mkfifo(qPrintable(pipe), 0600), 0);
+        write("casa.TXT", "casa\r\n");
+        const std::string link = m_dir.filePath("propios.TXT").toStdString();
+        const std::string next = m_dir.filePath("siguiente").toStdString();
+        QCOMPARE(::symlink("casa.TXT", link.c_str()), 0);
+        std::atomic<bool> stop = false;
+        std::thread swapper([&] {
+            for (int i = 0; !stop; ++i) {
+                ::symlink(i % 2 ? "casa.TXT" : "tuberia", next.c_str());
+                std::rename(next.c_str(), link.c_str());
+            }
+        });
+
+        const WordList list(folder(), "propios");
+        int files = 0;
+        int pipes = 0;
+        int others = 0;
+        const auto reading = [&] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+            while (!stop && std::chrono::steady_clock::now() < deadline) {
+                try {
+                    (list.count() == 1 ? files : others) += 1;
+                } catch (const WordListError &error) {
+                    (error.reason() == Reason::NotAFile ? pipes : others) += 1;
+                }
+            }
+        };
+        const bool ended = endsWithoutWaiting(pipe, reading, &stop);
+        stop = true;
+        swapper.join();
+        QVERIFY2(ended, "opening the list waited for a writer");
+        QVERIFY2(files > 0 && pipes > 0 && others == 0,
+            qPrintable(QString("%1 files, %2 pipes, %3 others").arg(files).arg(pipes).arg(others)));
+    }
+#endif
+
     void hugeItemsAndFilesFailQuickly()
     {
         write("propios.TXT", "corta\r\n" + QByteArray(50 * 1024 * 1024, 'x'));
@@ -121,6 +178,8 @@ private slots:
         QTest::newRow("UTF-8") << QByteArray("ni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
         QTest::newRow("UTF-8 with BOM")
             << QByteArray("\xEF\xBB\xBFni\xC3\xB1o\r\ncami\xC3\xB3n\r\n\xE2\x82\xACuro\r\n");
+        QTest::newRow("Windows-1252 after a UTF-8 BOM")
+            << QByteArray("\xEF\xBB\xBFni\xF1o\r\ncami\xF3n\r\n\x80uro\r\n");
     }
     void utf8ListsGiveTheWordsOfTheirWindows1252Twin()
     {
@@ -131,6 +190,26 @@ private slots:
         QCOMPARE(list.item(1), std::string("ni\xF1o"));
         QCOMPARE(list.item(2), std::string("cami\xF3n"));
         QCOMPARE(list.item(3), std::string("\x80uro"));
+    }
+
+    void tabsAndNoBreakSpacesAreReadAsSpaces_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows-1252")
+            << QByteArray("\xA0la\xA0mesa\tazul\xA0\r\n\xA0\t\r\n\"\xA0\xF1u\t\"\r\n");
+        QTest::newRow("UTF-8") << QByteArray(
+            "\xC2\xA0la\xC2\xA0mesa\tazul\xC2\xA0\r\n\xC2\xA0\t\r\n\"\xC2\xA0\xC3\xB1u\t\"\r\n");
+    }
+    void tabsAndNoBreakSpacesAreReadAsSpaces()
+    {
+        // Blanks around an unquoted item are dropped, a line of them is blank, and a
+        // quoted item keeps them.
+        QFETCH(QByteArray, bytes);
+        write("propios.TXT", bytes);
+        const WordList list(folder(), "propios");
+        QCOMPARE(list.count(), 2u);
+        QCOMPARE(list.item(1), std::string("la mesa azul"));
+        QCOMPARE(list.item(2), std::string(" \xF1u "));
     }
 
     void aByteOrderMarkIsNoPartOfTheFirstWord()
@@ -157,6 +236,42 @@ private slots:
         QCOMPARE(WordList(folder(), "propios").item(1), std::string("exacto"));
     }
 
+    void theMessageSaysWhatIsWrongInAListAndOnWhichLine()
+    {
+        // Lines end in each way a list may end them, and a quoted item spans two lines.
+        QByteArray before;
+        for (int line = 1; line <= 295; ++line) {
+            before += "palabra\r\n";
+        }
+        before += "uno\ndos\rtres\r\n\"dos\r\nlineas\"\r\n";
+        QByteArray after;
+        for (int line = 302; line <= 500; ++line) {
+            after += "palabra\r\n";
+        }
+        const WordList list(folder(), "propios");
+
+        // A quote that is never closed makes one item of all the rest of the list.
+        write("propios.TXT", before + "\"sin cerrar\r\n" + after);
+        const QString unclosed
+            = QStringLiteral("La lista de palabras tiene una comilla sin cerrar en la línea 301:");
+        QCOMPARE(messageOf([&] { list.count(); }), unclosed);
+        QCOMPARE(messageOf([&] { list.item(300); }), unclosed);
+        QCOMPARE(list.item(299), std::string("dos\r\nlineas"));
+
+        write(
+            "propios.TXT", before + QByteArray(WordList::kMaxItemBytes + 1, 'x') + "\r\n" + after);
+        const QString tooLong
+            = QStringLiteral("La lista de palabras tiene una palabra de más de %1 bytes que "
+                             "empieza en la línea 301:")
+                  .arg(WordList::kMaxItemBytes);
+        QCOMPARE(messageOf([&] { list.count(); }), tooLong);
+        QCOMPARE(messageOf([&] { list.item(300); }), tooLong);
+
+        QCOMPARE(messageOf([&] { throw WordListError(Reason::TooLarge, list.path()); }),
+            QStringLiteral("La lista de palabras es demasiado grande (más de %1 MB):")
+                .arg(WordList::kMaxFileBytes / (1024 * 1024)));
+    }
+
     void theMessageNamesTheFailureAndTheFile()
     {
         const WordListError error(Reason::Empty, folder() / "propios.TXT");
@@ -164,6 +279,15 @@ private slots:
         QVERIFY(message.starts_with("La lista de palabras está vacía:\r"));
         QVERIFY(message.find((folder() / "propios.TXT").string()) != std::string::npos);
         QVERIFY(message.find('\n') == std::string::npos);
+
+        // A folder named in Latin-1, as an old zip unpacks it, is named as it reads.
+        const std::filesystem::path latin1 = folder()
+            / "\xD1"
+              "and\xFA"
+            / "propios.TXT";
+        QVERIFY(cp1252::toUtf8(WordListError(Reason::Missing, latin1).message())
+                    .find("/Ñandú/propios.TXT\r")
+            != std::string::npos);
     }
 };
 

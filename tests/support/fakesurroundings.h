@@ -4,6 +4,7 @@
 #include "surroundings.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ struct FakeSurroundings : quimbelo::Surroundings
     double clock = 43200.25;
     std::vector<double> reseeds;
     std::deque<float> randoms; // 0 once exhausted
+    std::function<void()> onNextRandom; // runs as each value is drawn
     // Every call, in order: "reseed" and "draw", to pin that a draw follows a reseed.
     std::vector<std::string> calls;
     std::string folder;
@@ -29,6 +31,9 @@ struct FakeSurroundings : quimbelo::Surroundings
     float nextRandom() override
     {
         calls.emplace_back("draw");
+        if (onNextRandom) {
+            onNextRandom();
+        }
         if (randoms.empty()) {
             return 0.0f;
         }

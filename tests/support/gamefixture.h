@@ -12,8 +12,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <future>
 #include <string>
 #include <string_view>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 // A folder of word lists for one test, and a game over a fake window that reads them.
 class GameFixture
@@ -87,3 +97,27 @@ inline std::string missesFor(std::string_view word, int count)
     }
     return misses;
 }
+
+#ifndef Q_OS_WIN
+// Runs reading on a thread of its own and tells whether it ended within ten seconds, so
+// that a list that blocks fails the test instead of hanging it. Opening a named pipe for
+// reading waits for a writer, maybe for ever: a reading stuck there is set free by
+// raising stop and opening the pipe for writing and closing it, as often as needed.
+inline bool endsWithoutWaiting(
+    const QString &pipe, const std::function<void()> &reading, std::atomic<bool> *stop = nullptr)
+{
+    std::future<void> done = std::async(std::launch::async, reading);
+    const bool ended = done.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (stop != nullptr) {
+        *stop = true;
+    }
+    while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+        const int writer = ::open(qPrintable(pipe), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) {
+            ::close(writer);
+        }
+    }
+    done.get();
+    return ended;
+}
+#endif
