@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "form1.h"
+#include "heldkeyfilter.h"
 #include "imagebox.h"
 #include "labelfit.h"
 #include "letterkeyfilter.h"
@@ -12,7 +13,7 @@
 #include "themes.h"
 #include "twips.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -152,7 +153,10 @@ void MainWindow::bindMenus()
         &MainWindow::aboutRequested);
 
     // The captions show the shortcuts; the keys themselves are bound here, for the
-    // whole window, whichever control has the focus.
+    // whole window, whichever control has the focus. The keys pass through every
+    // control first, where a held key's repeats are told apart.
+    m_heldKeys = new HeldKeyFilter(this);
+    qApp->installEventFilter(m_heldKeys);
     for (const design::MenuItem &item : form1::kMenu) {
         if (item.shortcut == design::Shortcut::None) {
             continue;

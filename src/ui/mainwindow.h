@@ -12,6 +12,7 @@
 
 #include <array>
 
+class HeldKeyFilter;
 class ImageBox;
 class QLabel;
 class QLineEdit;
@@ -84,4 +85,5 @@ private:
     QLineEdit *Text1 = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    HeldKeyFilter *m_heldKeys = nullptr;
 };
