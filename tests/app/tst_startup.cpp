@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "splashwindow.h"
 #include "startup.h"
+#include "trywait.h"
 
 #include <QAction>
 #include <QDialog>
@@ -149,7 +150,7 @@ private slots:
         startSplash();
         QTest::qWait(2500);
         QCOMPARE(gameWindowCount(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
+        TRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
     }
 
     void aKeyAndTheTimerTogetherOpenOneGameWindow()
@@ -186,7 +187,7 @@ private slots:
             QString title, version, focus;
             bool titleLabelHidden = false;
             QTimer::singleShot(0, [&] {
-                QTRY_VERIFY(qobject_cast<QDialog *>(QApplication::activeModalWidget()));
+                TRY_VERIFY(qobject_cast<QDialog *>(QApplication::activeModalWidget()));
                 auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
                 title = dialog->windowTitle();
                 version = dialog->findChild<QLabel *>("lblVersion")->text();
