@@ -36,6 +36,11 @@ Steps:
 
 Given the same input files the output is identical byte for byte.
 
+Other versions of the packages choose other words.  data/SOURCES.md records
+the versions and the SHA-256 of the input files that the shipped list was
+built from; recorded_inputs() reads that record and installed_inputs() says
+what this system has, so that the rebuild can be checked where the two agree.
+
 Usage: python3 tools/make_dictionary.py [--output PATH]
 Exit status 0 on success, 1 on any problem (message on stderr).
 """
@@ -44,6 +49,7 @@ import argparse
 import hashlib
 import os
 import re
+import subprocess
 import sys
 import tempfile
 
@@ -55,8 +61,15 @@ WSPANISH = "/usr/share/dict/spanish"
 HUNSPELL_DIC = "/usr/share/hunspell/es_ES.dic"
 HUNSPELL_AFF = "/usr/share/hunspell/es_ES.aff"
 
+# The Debian packages the inputs come from, each with its files.
+PACKAGES = {
+    "wspanish": (WSPANISH,),
+    "hunspell-es": (HUNSPELL_DIC, HUNSPELL_AFF),
+}
+
 REPO_ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFAULT_OUTPUT = os.path.join(REPO_ROOT, "data", "diccionario.TXT")
+SOURCES = os.path.join(REPO_ROOT, "data", "SOURCES.md")
 
 # Words taken from hunspell-es must consist of these letters only.
 CANDIDATE_RE = re.compile(r"^[a-zñáéíóúü]{2,}$")
@@ -268,6 +281,61 @@ def build():
     return data, report
 
 
+def recorded_inputs(sources=SOURCES):
+    """What data/SOURCES.md records of the inputs of the shipped list:
+    ({package: version}, {input file: SHA-256}, SHA-256 of the shipped list).
+
+    The versions are the second column of the package table, the digests
+    the indented "DIGEST  PATH" lines, the shipped list's the indented
+    digest that stands alone."""
+    try:
+        with open(sources, encoding="utf-8") as handle:
+            text = handle.read()
+    except OSError as error:
+        fail("cannot read %s: %s" % (sources, error))
+    versions = {}
+    digests = {}
+    for package, files in PACKAGES.items():
+        found = re.findall(r"^\|\s*`%s`\s*\|\s*([^\s|]+)" % re.escape(package),
+                           text, re.M)
+        if len(found) != 1:
+            fail("%s: no single version recorded for %s" % (sources, package))
+        versions[package] = found[0]
+        for path in files:
+            found = re.findall(r"^[ \t]+([0-9a-f]{64})[ \t]+%s[ \t]*$"
+                               % re.escape(path), text, re.M)
+            if len(found) != 1:
+                fail("%s: no single SHA-256 recorded for %s" % (sources, path))
+            digests[path] = found[0]
+    found = re.findall(r"^[ \t]+([0-9a-f]{64})[ \t]*$", text, re.M)
+    if len(found) != 1:
+        fail("%s: no single SHA-256 recorded for the shipped list" % sources)
+    return versions, digests, found[0]
+
+
+def installed_inputs():
+    """The same facts about this system: ({package: version or None},
+    {input file: SHA-256 or None}); None for what is not installed."""
+    versions = {}
+    digests = {}
+    for package, files in PACKAGES.items():
+        try:
+            query = subprocess.run(
+                ["dpkg-query", "-W", "-f=${db:Status-Abbrev}${Version}", package],
+                capture_output=True, text=True)
+            status = query.stdout
+        except OSError:
+            status = ""
+        versions[package] = status[3:] if status.startswith("ii ") else None
+        for path in files:
+            try:
+                with open(path, "rb") as handle:
+                    digests[path] = hashlib.sha256(handle.read()).hexdigest()
+            except OSError:
+                digests[path] = None
+    return versions, digests
+
+
 def write_atomically(path, data):
     directory = os.path.dirname(os.path.abspath(path))
     if not os.path.isdir(directory):
@@ -306,6 +374,17 @@ def main(argv=None):
         for line in report:
             print(line, file=sys.stderr)
         print("wrote %d words to %s" % (TARGET, args.output), file=sys.stderr)
+        if os.path.abspath(args.output) == DEFAULT_OUTPUT:
+            versions, digests = installed_inputs()
+            try:
+                recorded = recorded_inputs()[:2]
+            except BuildError:
+                recorded = None
+            if (versions, digests) != recorded:
+                # The check of the shipped list compares it with a rebuild only
+                # where the inputs are those recorded.
+                print("note: record these inputs' versions and SHA-256 in %s"
+                      % SOURCES, file=sys.stderr)
     return 0
 
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian 12 packages the project needs, only those that are missing.
+# Installs the Debian packages the project needs, only those that are missing. The names
+# are those of Debian 12 and Debian 13 alike: no package named after a compiler version.
 #   tools/setup-debian.sh play   building and playing the game
 #   tools/setup-debian.sh test   also everything the tests use
 set -euo pipefail
@@ -12,11 +13,12 @@ play=(
 )
 test=(
     "${play[@]}"
-    clang libclang-rt-14-dev
+    clang libclang-rt-dev
     xvfb xauth xdotool imagemagick x11-utils
     appstream desktop-file-utils dpkg-dev file
     python3-pyatspi at-spi2-core dbus
     python3 wspanish hunspell-es
+    clang-format
 )
 
 case "${1:-play}" in
@@ -38,6 +40,6 @@ if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "Run as root or install sudo: missing ${missing[*]}" >&2; exit 1; }
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Through env, as sudo would drop the variable from the environment.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

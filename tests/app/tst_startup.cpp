@@ -5,6 +5,7 @@
 #include "recordingdesktop.h"
 #include "splashwindow.h"
 #include "startup.h"
+#include "trywait.h"
 
 #include <QAction>
 #include <QDialog>
@@ -194,7 +195,7 @@ private slots:
         startSplash();
         QTest::qWait(2500);
         QCOMPARE(gameWindowCount(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
+        TRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
     }
 
     void aKeyAndTheTimerTogetherOpenOneGameWindow()
@@ -231,7 +232,7 @@ private slots:
             QString title, version, focus;
             bool titleLabelHidden = false;
             QTimer::singleShot(0, [&] {
-                QTRY_VERIFY(qobject_cast<QDialog *>(QApplication::activeModalWidget()));
+                TRY_VERIFY(qobject_cast<QDialog *>(QApplication::activeModalWidget()));
                 auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
                 title = dialog->windowTitle();
                 version = dialog->findChild<QLabel *>("lblVersion")->text();

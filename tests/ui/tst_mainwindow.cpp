@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "recordingdesktop.h"
+#include "trywait.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -161,7 +162,7 @@ private slots:
         type("O"); // a hit, typed in capitals
         QCOMPARE(text("Pelicula1"), QStringLiteral("O-O"));
         QTest::mouseClick(key(11), Qt::LeftButton); // "S"
-        QTRY_VERIFY(!boxes.pending());
+        TRY_VERIFY(!boxes.pending());
 
         QCOMPARE(boxes.seen.size(), 2);
         QCOMPARE(boxes.seen[0].title, QStringLiteral("Quimbelo"));
@@ -197,7 +198,7 @@ private slots:
         QCOMPARE(text("Label5"), QStringLiteral("10"));
         QVERIFY(boxes.seen.isEmpty());
         type("d");
-        QTRY_VERIFY(!boxes.pending());
+        TRY_VERIFY(!boxes.pending());
         QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
         QVERIFY(boxes.seen[0].text.startsWith("Has perdido\n"));
         QVERIFY(boxes.seen[0].text.endsWith("Numero de intentos: 11\nNumero de fallos: 10"));
@@ -251,7 +252,7 @@ private slots:
         type("osa");
         QCOMPARE(text("Label4"), QStringLiteral("0"));
         QTest::mouseClick(find("Command1"), Qt::LeftButton);
-        QTRY_VERIFY(!boxes.pending());
+        TRY_VERIFY(!boxes.pending());
         QCOMPARE(boxes.seen[0].text, QStringLiteral("No es correcto"));
         QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
         QCOMPARE(boxes.seen[0].screenText, QStringLiteral("OSA"));
@@ -417,7 +418,7 @@ private slots:
         ModalAnswerer boxes;
         boxes.answer({ "Aceptar", "Sí" });
         QTest::mouseClick(find("Command1"), Qt::LeftButton);
-        QTRY_VERIFY(!boxes.pending());
+        TRY_VERIFY(!boxes.pending());
         QVERIFY(boxes.seen[0].text.startsWith("Correcto\n"));
         QCOMPARE(text("Label5"), QStringLiteral("0"));
     }
@@ -487,7 +488,7 @@ private slots:
         // Wired to its handler: a quicker tick swaps the banner and flashes the address.
         timer1->start(20);
         using quimbelo::ImageControl;
-        QTRY_COMPARE(
+        TRY_COMPARE(
             m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image5));
     }
 
@@ -505,7 +506,7 @@ private slots:
         };
         QCOMPARE(colour("Label15"), QStringLiteral("#0000c0"));
         QCOMPARE(colour("Label12"), QStringLiteral("#ffff00"));
-        QTRY_COMPARE_WITH_TIMEOUT(colour("Label12"), QStringLiteral("#ff0000"), 1000);
+        TRY_COMPARE_WITH_TIMEOUT(colour("Label12"), QStringLiteral("#ff0000"), 1000);
 
         // Image4 starts with a picture of its own, drawn like Image6's but not Image6's.
         using quimbelo::ImageControl;

@@ -1,8 +1,0 @@
-execute_process(COMMAND ${PYTHON} ${SCRIPT} --quiet --output ${OUTPUT} RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "the dictionary script failed (${status})")
-endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT} ${SHIPPED} RESULT_VARIABLE differs)
-if(NOT differs EQUAL 0)
-    message(FATAL_ERROR "the rebuilt dictionary differs from data/diccionario.TXT")
-endif()
