@@ -168,6 +168,13 @@ struct Window
     std::span<const Control> controls {};
 };
 
+// Timers tick no faster than every 55 ms, the timer resolution of the desktop the game
+// was designed on: "Novedad" flashes at every tick it gets without loading the machine.
+inline constexpr int kTimerResolutionMs = 55;
+
+// The windows' own font, where a control names none.
+inline constexpr Font kWindowFont { "MS Sans Serif", 8.25 };
+
 enum class Shortcut : std::uint8_t { None, F2, CtrlS };
 
 struct MenuItem

@@ -119,7 +119,11 @@ std::string WordList::load() const
         throw WordListError(Reason::NotAFile, m_path);
     }
 
+#ifdef _WIN32
+    std::unique_ptr<std::FILE, FileCloser> file(::_wfopen(m_path.c_str(), L"rb"));
+#else
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(m_path.c_str(), "rb"));
+#endif
     if (!file) {
         throw WordListError(Reason::Unreadable, m_path);
     }

@@ -23,10 +23,6 @@ using namespace quimbelo::design;
 
 namespace {
 
-// Timers tick no faster than every 55 ms, the timer resolution of the desktop the game
-// was designed on: "Novedad" flashes at every tick it gets without loading the machine.
-constexpr int kTimerResolutionMs = 55;
-
 QColor kindDefaultText(Kind kind)
 {
     const QPalette palette = QApplication::palette();
