@@ -200,7 +200,9 @@ constexpr const Control &letra(int index)
     return get(kWindow, "Letra", index);
 }
 
-static_assert(find(kWindow, "Letra", kLetraCount - 1) && !find(kWindow, "Letra", kLetraCount));
-static_assert(find(kWindow, "Image3", kLastStage) && !find(kWindow, "Image3", kLastStage + 1));
+static_assert(
+    contains(kWindow, "Letra", kLetraCount - 1) && !contains(kWindow, "Letra", kLetraCount));
+static_assert(
+    contains(kWindow, "Image3", kLastStage) && !contains(kWindow, "Image3", kLastStage + 1));
 
 } // namespace quimbelo::design::form1
