@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Stands in for Notepad and for the mail program in the end-to-end tests: appends the
-// command line it was started with, in UTF-8, to the file QUIMBELO_RECORD names.
+// command line it was started with and the window state it was asked for, in UTF-8, to
+// the file QUIMBELO_RECORD names: COMMAND LINE <tab> show=N.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +12,12 @@ int wmain()
     if (GetEnvironmentVariableW(L"QUIMBELO_RECORD", record, MAX_PATH) == 0) {
         return 1;
     }
-    const std::wstring line = std::wstring(GetCommandLineW()) + L"\n";
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : -1;
+    const std::wstring line
+        = std::wstring(GetCommandLineW()) + L"\tshow=" + std::to_wstring(show) + L"\n";
     const int length = WideCharToMultiByte(
         CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');

@@ -40,7 +40,9 @@ struct Played
     {
         window.onEnded = [this](int status) { endStatus = status; };
         loaded = window.load();
-        window.showCentred();
+        if (loaded) {
+            window.showCentred();
+        }
         pump(100);
     }
 
@@ -360,6 +362,64 @@ TEST_CASE("The mail links and the help file go to the desktop")
            L"C\u00eda's\\leeme.txt\"");
     CHECK(WindowsSurroundings::folderOf(L"C:\\Juegos\\quimbelo.exe") == L"C:\\Juegos");
     CHECK(WindowsSurroundings::folderOf(L"C:\\quimbelo.exe") == L"C:\\");
+}
+
+TEST_CASE("Tool tips and the envelope cursor are the design's")
+{
+    Played game("PA\xD1O");
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM found) -> BOOL {
+            wchar_t className[32] {};
+            GetClassNameW(hwnd, className, 32);
+            if (std::wstring_view(className) == TOOLTIPS_CLASSW) {
+                *reinterpret_cast<HWND *>(found) = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    REQUIRE(tips != nullptr);
+    int designed = 0;
+    for (const design::Control &control : form1::kControls) {
+        designed += control.toolTip.empty() ? 0 : 1;
+    }
+    CHECK(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == designed);
+    wchar_t tip[128] {};
+    TTTOOLINFOW tool {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = game.window.hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(game.hwnd("Label15"));
+    tool.lpszText = tip;
+    SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    CHECK(std::wstring(tip) == win32text::fromUtf8(form1::kPartnerToolTip));
+
+    // Over the two mail links the pointer is the envelope; elsewhere the window's own.
+    HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    SetCursor(arrow);
+    CHECK(SendMessageW(game.window.hwnd(), WM_SETCURSOR,
+              reinterpret_cast<WPARAM>(game.hwnd("Image4")), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE))
+        == TRUE);
+    HCURSOR envelope = GetCursor();
+    CHECK(envelope != arrow);
+    SetCursor(arrow);
+    CHECK(SendMessageW(game.window.hwnd(), WM_SETCURSOR,
+              reinterpret_cast<WPARAM>(game.hwnd("Image7")), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE))
+        == FALSE);
+}
+
+TEST_CASE("An empty list is reported, and the game window is never shown")
+{
+    BoxAnswerer answers({ kOk });
+    Played game("");
+    CHECK_FALSE(game.loaded);
+    REQUIRE(answers.boxes().size() == 1);
+    CHECK(answers.boxes()[0].title == L"Quimbelo");
+    CHECK(answers.boxes()[0].message.find(L"La lista de palabras") == 0);
+    CHECK(answers.boxes()[0].hasIcon);
+    CHECK(game.endStatus == 1);
+    CHECK(IsWindowVisible(game.window.hwnd()) == FALSE);
 }
 
 TEST_CASE("The About window opens modally over the game window and closes with Enter")

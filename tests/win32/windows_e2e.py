@@ -267,8 +267,9 @@ def play(session):
     # The help file in Notepad, by its full path, the folder's name whole.
     session.keys("alt+a", "l")
     session.wait_recorded("the help file", "leeme.txt")
-    help_line = [line for line in session.recorded() if "leeme.txt" in line][0]
+    help_line, show = [line for line in session.recorded() if "leeme.txt" in line][0].split("\t")
     expected = '"C:\\' + FOLDER + '\\leeme.txt"'
+    check(show == "show=3", f"Notepad is not asked to show maximised: {show}")
     check(help_line.lower().startswith('"c:\\windows\\system32\\notepad.exe" '),
           f"Notepad's command line {help_line!r}")
     check(help_line.endswith(" " + expected), f"Notepad's command line {help_line!r}")
