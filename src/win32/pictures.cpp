@@ -3,6 +3,8 @@
 
 #include "resources.h"
 
+#include <wincodec.h>
+
 #include <string>
 
 namespace pictures {
@@ -46,10 +48,70 @@ std::size_t scaleIndex(UINT dpi)
     return percent < 175 ? 1 : 2;
 }
 
+// Releases a COM interface when it goes out of scope.
+template <typename T> struct Released
+{
+    T *p = nullptr;
+    ~Released()
+    {
+        if (p != nullptr) {
+            p->Release();
+        }
+    }
+    T **out() { return &p; }
+    T *operator->() const { return p; }
+};
+
+// A picture resource, a PNG, decoded by Windows' imaging component into a bitmap of its
+// pixels.
 HBITMAP loadBitmap(const std::wstring &name)
 {
-    return static_cast<HBITMAP>(LoadImageW(
-        GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void *data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) {
+        return nullptr;
+    }
+    Released<IWICImagingFactory> factory;
+    Released<IWICStream> stream;
+    Released<IWICBitmapDecoder> decoder;
+    Released<IWICBitmapFrameDecode> frame;
+    Released<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(CoCreateInstance(
+            CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.out())))
+        || FAILED(factory->CreateStream(stream.out()))
+        || FAILED(stream->InitializeFromMemory(
+            static_cast<BYTE *>(const_cast<void *>(data)), SizeofResource(module, found)))
+        || FAILED(factory->CreateDecoderFromStream(
+            stream.p, nullptr, WICDecodeMetadataCacheOnLoad, decoder.out()))
+        || FAILED(decoder->GetFrame(0, frame.out()))
+        || FAILED(factory->CreateFormatConverter(converter.out()))
+        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR,
+            WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom))
+        || FAILED(converter->GetSize(&width, &height))) {
+        return nullptr;
+    }
+    BITMAPINFO info {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height); // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) {
+        return nullptr;
+    }
+    if (FAILED(converter->CopyPixels(
+            nullptr, width * 4, width * 4 * height, static_cast<BYTE *>(bits)))) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
 }
 
 } // namespace

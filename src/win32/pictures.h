@@ -8,8 +8,9 @@
 #include <array>
 #include <memory>
 
-// The pictures compiled into the program as bitmap resources, drawn at build time from
-// the same vector sources as the Qt program's at 1x, 1.5x and 2x their design size.
+// The pictures compiled into the program as PNG resources, drawn at build time from the
+// same vector sources as the Qt program's at 1x, 1.5x and 2x their design size, and
+// decoded by Windows' imaging component (COM must be started on the thread).
 namespace pictures {
 
 // A picture object. Controls share pictures by pointer; two controls show the same picture

@@ -16,6 +16,7 @@
 #include "windowtest.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <cmath>
 #include <memory>
@@ -175,6 +176,19 @@ TEST_CASE("The game window is built as its design says")
             CHECK((made.lfItalic != 0) == font.italic);
         }
     }
+
+    // Every picture of the design is decoded from its resource, at its design size.
+    for (const FormBuilder::Control &control : game.window.controls().controls()) {
+        if (control.design->picture != design::Picture::None) {
+            CAPTURE(std::string(control.design->name));
+            REQUIRE(control.picture);
+            CHECK(control.picture->designSize().cx > 0);
+        }
+    }
+    const SIZE stage = game.window.controls().get("Image3", 10).picture->designSize();
+    CHECK((stage.cx == 145 && stage.cy == 207));
+    const SIZE mascot = game.window.controls().get("Image2").picture->designSize();
+    CHECK((mascot.cx == 115 && mascot.cy == 176));
 
     // None of the design captions shows once the window is loaded.
     CHECK(game.shown("Pelicula1") == L"----");
@@ -566,6 +580,7 @@ int wmain(int argc, wchar_t **argv)
     controls.dwSize = sizeof(INITCOMMONCONTROLSEX);
     controls.dwICC = ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.push_back(win32text::toUtf8(argv[i]));

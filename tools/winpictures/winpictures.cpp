@@ -2,7 +2,7 @@
 // Draws the Windows program's pictures from their vector sources, with the Qt program's
 // own drawing code, at the pixel sizes the windows rely on:
 //
-//   winpictures bitmap SOURCE.svg OUT [STAGE]  OUT-100.bmp, OUT-150.bmp and OUT-200.bmp:
+//   winpictures bitmap SOURCE.svg OUT [STAGE]  OUT-100.png, OUT-150.png and OUT-200.png:
 //                                              the drawing at 1x, 1.5x and 2x its size;
 //                                              with STAGE, the gallows with parts
 //                                              1..STAGE on white
@@ -87,20 +87,6 @@ Bytes dib(const QImage &picture, bool withMask, int bitsPerPixel = 32)
     return out;
 }
 
-bool isOpaque(const QImage &image)
-{
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
-            if (qAlpha(row[x]) != 255) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 bool write(const QString &path, const Bytes &bytes)
 {
     QFile file(path);
@@ -113,16 +99,15 @@ bool write(const QString &path, const Bytes &bytes)
     return true;
 }
 
-// Pictures drawn on a background of their own are opaque: 24 bits say all of them.
-bool writeBitmap(const QString &path, const QImage &image)
+// The pictures are stored as PNG, which Windows decodes with its imaging component: a
+// tenth of the size of bitmaps, and exactly the same pixels.
+bool writePng(const QString &path, const QImage &image)
 {
-    const Bytes info = dib(image, false, image.hasAlphaChannel() && !isOpaque(image) ? 32 : 24);
-    Bytes out { 'B', 'M' };
-    put32(out, static_cast<std::uint32_t>(14 + info.size()));
-    put32(out, 0);
-    put32(out, 14 + 40);
-    out.insert(out.end(), info.begin(), info.end());
-    return write(path, out);
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "winpictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
 }
 
 // An icon or cursor file: its images, each at one size; a cursor's entries carry the hot
@@ -217,7 +202,7 @@ int main(int argc, char *argv[])
         for (const int percent : { 100, 150, 200 }) {
             const QSize size(qRound(designSize.width() * percent / 100.0),
                 qRound(designSize.height() * percent / 100.0));
-            if (!writeBitmap(QStringLiteral("%1-%2.bmp").arg(args[3]).arg(percent),
+            if (!writePng(QStringLiteral("%1-%2.png").arg(args[3]).arg(percent),
                     draw(svg, background, size))) {
                 return 1;
             }
