@@ -19,6 +19,10 @@ test=(
     python3-pyatspi at-spi2-core dbus
     python3 wspanish hunspell-es
     clang-format
+    # The Windows program: cross-built, then tested under Wine. Debian 12 and 13 both
+    # name Wine's 64-bit loader wine64.
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 doctest-dev
+    wine wine64 fonts-wine
 )
 
 case "${1:-play}" in

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds everything and runs every test: first the unit and window tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the whole suite on a normal build.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the whole suite on a normal build,
+# then the Windows program, cross-built with mingw-w64 and tested under Wine.
 #
 # Warnings are errors in CI (CI=true, as CI systems set it), which builds with the
 # compilers the project is checked on; elsewhere a newer compiler's new warnings are
@@ -31,3 +32,10 @@ cmake -S "$root" -B "$root/build/test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInf
 cmake --build "$root/build/test" -j"$jobs"
 ctest --test-dir "$root/build/test" --output-on-failure -j"$jobs"
 say_why_skipped "$root/build/test"
+
+echo "== The Windows program, cross-built with mingw-w64 and tested under Wine"
+cmake -S "$root" -B "$root/build/windows" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DQUIMBELO_WERROR="$QUIMBELO_WERROR" \
+    >/dev/null
+cmake --build "$root/build/windows" -j"$jobs"
+ctest --test-dir "$root/build/windows" --output-on-failure

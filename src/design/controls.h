@@ -201,6 +201,18 @@ constexpr const Control *find(const Window &window, std::string_view name, int i
     return nullptr;
 }
 
+// Whether a window has a control with a name and, for an array, an index. Unlike find(),
+// it compares no pointers, which the sanitizers' checks keep out of constant expressions.
+constexpr bool contains(const Window &window, std::string_view name, int index = -1)
+{
+    for (const Control &control : window.controls) {
+        if (control.name == name && control.index == index) {
+            return true;
+        }
+    }
+    return false;
+}
+
 constexpr const Control &get(const Window &window, std::string_view name, int index = -1)
 {
     const Control *control = find(window, name, index);

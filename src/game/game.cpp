@@ -4,6 +4,7 @@
 #include "counttext.h"
 #include "cp1252.h"
 #include "letterkeys.h"
+#include "pathtext.h"
 #include "programinfo.h"
 #include "themes.h"
 #include "wordlist.h"
@@ -117,7 +118,7 @@ void Game::MnNuevoJuego_Click()
 
 void Game::drawWord()
 {
-    const WordList list(m_surroundings.programFolder(), m_round.Archivo);
+    const WordList list(pathFromText(m_surroundings.programFolder()), m_round.Archivo);
     // The source is reseeded before each draw, also when the list is read again.
     const std::string item = list.draw([this](std::uint32_t n) {
         m_surroundings.reseedRandom(m_surroundings.secondsSinceMidnight());
@@ -287,9 +288,8 @@ void Game::MnAyuda2_Click()
         return;
     }
     // The folder is handed over as part of one path, never through a shell.
-    const std::filesystem::path help
-        = std::filesystem::path(m_surroundings.programFolder()) / kHelpFileName;
-    m_surroundings.openTextFile(help.string());
+    m_surroundings.openTextFile(
+        textFromPath(pathFromText(m_surroundings.programFolder()) / kHelpFileName));
 }
 
 void Game::Image2_Click()

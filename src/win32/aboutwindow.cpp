@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+#include "aboutwindow.h"
+
+#include "about.h"
+#include "formbuilder.h"
+#include "programinfo.h"
+#include "text.h"
+
+#include <memory>
+
+using quimbelo::design::about::kWindow;
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+struct About
+{
+    HWND owner = nullptr;
+    FormBuilder controls;
+    int okId = 0;
+};
+
+void placeFor(HWND dialog, const About &about, UINT dpi)
+{
+    RECT outer { 0, 0, FormBuilder::scaled(kWindow.clientWidth, dpi),
+        FormBuilder::scaled(kWindow.clientHeight, dpi) };
+    AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, dpi);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    // Centred over the game window.
+    RECT over {};
+    if (about.owner != nullptr) {
+        GetWindowRect(about.owner, &over);
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
+    }
+    SetWindowPos(dialog, nullptr, over.left + (over.right - over.left - width) / 2,
+        over.top + (over.bottom - over.top - height) / 2, width, height,
+        SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Form_Load: the title and the version built from the program's own.
+void load(HWND dialog, About &about)
+{
+    const std::wstring title = win32text::fromUtf8(quimbelo::programinfo::kTitle);
+    SetWindowTextW(dialog, (aboutwindow::kTitlePrefix + title).c_str());
+    about.controls.setText(
+        about.controls.get("lblVersion"), win32text::fromUtf8(quimbelo::programinfo::kVersionText));
+    about.controls.setText(about.controls.get("lblTitle"), title);
+}
+
+INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        auto &about = *reinterpret_cast<About *>(lParam);
+        const std::wstring caption = win32text::fromUtf8(kWindow.caption);
+        SetWindowTextW(dialog, caption.c_str());
+        about.controls.build(kWindow, dialog);
+        about.okId = about.controls.get("cmdOK").id;
+        SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(about.okId), 0);
+        load(dialog, about);
+        placeFor(dialog, about, about.controls.dpi());
+        SetFocus(about.controls.get("cmdOK").hwnd);
+        return FALSE; // the focus is set
+    }
+    auto *about = reinterpret_cast<About *>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (about == nullptr) {
+        return FALSE;
+    }
+    LRESULT result = 0;
+    if (about->controls.handle(dialog, message, wParam, lParam, result)) {
+        switch (message) {
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return static_cast<INT_PTR>(result); // a brush, returned as it is
+        default:
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+    }
+    switch (message) {
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        // "Aceptar", Enter (the default button), Esc and the close box (cancel).
+        if (id == IDOK || id == IDCANCEL || (id == about->okId && HIWORD(wParam) == BN_CLICKED)) {
+            EndDialog(dialog, IDOK);
+        }
+        return TRUE;
+    }
+    case WM_DPICHANGED: {
+        about->controls.layout(HIWORD(wParam));
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(dialog, nullptr, suggested->left, suggested->top,
+            suggested->right - suggested->left, suggested->bottom - suggested->top,
+            SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+    default:
+        break;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+namespace aboutwindow {
+
+void showModal(HWND owner)
+{
+    // An empty dialog template: the controls are built from the design.
+    struct alignas(DWORD) Template
+    {
+        DLGTEMPLATE dialog;
+        WORD menu;
+        WORD windowClass;
+        WORD title;
+    } blank {};
+    blank.dialog.style = kStyle;
+    blank.dialog.dwExtendedStyle = kExStyle;
+    auto about = std::make_unique<About>();
+    about->owner = owner;
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &blank.dialog, owner, dialogProc,
+        reinterpret_cast<LPARAM>(about.get()));
+}
+
+} // namespace aboutwindow

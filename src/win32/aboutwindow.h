@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+// frmAbout: the program's title and version, modal over the game window, made anew each
+// time it opens and destroyed when it closes with "Aceptar", Enter, Esc or its close box.
+namespace aboutwindow {
+
+void showModal(HWND owner);
+
+// What the About window's loading writes: its title and version text.
+inline constexpr wchar_t kTitlePrefix[] = L"Acerca de ";
+
+} // namespace aboutwindow

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#include "startup.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    INITCOMMONCONTROLSEX controls {};
+    controls.dwSize = sizeof(INITCOMMONCONTROLSEX);
+    controls.dwICC = ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+    // The pictures are decoded by the imaging component, a COM server.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    Startup startup;
+    startup.start();
+    return startup.run();
+}

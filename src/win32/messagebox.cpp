@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "messagebox.h"
+
+#include "common.h"
+#include "text.h"
+
+namespace messagebox {
+
+namespace {
+
+// MessageBoxW takes its buttons' captions from the language of Windows, and neither it
+// nor MessageBoxIndirectW can be told others. A hook on this thread renames them when
+// the box is activated, before it is first drawn, so the box stays the platform's own:
+// its style codes, icons, sounds, keyboard and screen-reader support. (A task dialog
+// could name its buttons, but it needs the version 6 common controls and looks and
+// answers differently.)
+thread_local HHOOK t_hook = nullptr;
+
+LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        wchar_t className[16] {};
+        GetClassNameW(box, className, 16);
+        if (std::wstring_view(className) == L"#32770") {
+            // Yes and No answer to their initials, as the platform's own buttons do.
+            static const std::wstring ok = win32text::fromUtf8(quimbelo::design::kOkButton);
+            static const std::wstring yes
+                = L"&" + win32text::fromUtf8(quimbelo::design::kYesButton);
+            static const std::wstring no = L"&" + win32text::fromUtf8(quimbelo::design::kNoButton);
+            if (HWND button = GetDlgItem(box, IDOK)) {
+                SetWindowTextW(button, ok.c_str());
+            }
+            if (HWND button = GetDlgItem(box, IDYES)) {
+                SetWindowTextW(button, yes.c_str());
+            }
+            if (HWND button = GetDlgItem(box, IDNO)) {
+                SetWindowTextW(button, no.c_str());
+            }
+        }
+    }
+    return CallNextHookEx(t_hook, code, wParam, lParam);
+}
+
+} // namespace
+
+quimbelo::MessageAnswer show(
+    HWND owner, const std::string &text, quimbelo::MessageStyle style, const std::string &title)
+{
+    const std::wstring shown = win32text::messageText(text);
+    const std::wstring caption = win32text::fromCp1252(title);
+    // The game's style codes are the platform's: 64, 16 and 4 (Yes the default button).
+    const UINT type = static_cast<UINT>(style) | MB_DEFBUTTON1 | MB_SETFOREGROUND;
+    HHOOK outer = t_hook;
+    t_hook = SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxW(owner, shown.c_str(), caption.c_str(), type);
+    if (t_hook != nullptr) {
+        UnhookWindowsHookEx(t_hook);
+    }
+    t_hook = outer;
+    switch (answer) {
+    case IDYES:
+        return quimbelo::MessageAnswer::Yes;
+    case IDNO:
+        return quimbelo::MessageAnswer::No;
+    default:
+        break;
+    }
+    return quimbelo::MessageAnswer::Ok;
+}
+
+} // namespace messagebox

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "pictures.h"
+
+#include "resources.h"
+
+#include <wincodec.h>
+
+#include <string>
+
+namespace pictures {
+
+namespace {
+
+namespace design = quimbelo::design;
+
+// The resource names are the vector sources' names, in capitals, with the stage of a
+// gallows picture and the scale in percent: "GALLOWS3_150".
+std::wstring baseNameOf(design::Picture picture, int stage)
+{
+    switch (picture) {
+    case design::Picture::GallowsStage:
+        return L"GALLOWS" + std::to_wstring(stage);
+    case design::Picture::GameLogo:
+        return L"LOGO";
+    case design::Picture::Wordmark:
+        return L"WORDMARK";
+    case design::Picture::Mascot:
+        return L"MASCOT";
+    case design::Picture::SponsorBanner:
+        return L"SPONSOR";
+    case design::Picture::NameBanner:
+        return L"NAMEBANNER";
+    case design::Picture::None:
+        break;
+    }
+    return {};
+}
+
+constexpr std::array<int, 3> kScales { 100, 150, 200 };
+
+// The drawing made for the scale nearest to the window's.
+std::size_t scaleIndex(UINT dpi)
+{
+    const int percent = MulDiv(static_cast<int>(dpi), 100, 96);
+    if (percent < 125) {
+        return 0;
+    }
+    return percent < 175 ? 1 : 2;
+}
+
+// Releases a COM interface when it goes out of scope.
+template <typename T> struct Released
+{
+    T *p = nullptr;
+    ~Released()
+    {
+        if (p != nullptr) {
+            p->Release();
+        }
+    }
+    T **out() { return &p; }
+    T *operator->() const { return p; }
+};
+
+// A picture resource, a PNG, decoded by Windows' imaging component into a bitmap of its
+// pixels.
+HBITMAP loadBitmap(const std::wstring &name)
+{
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void *data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) {
+        return nullptr;
+    }
+    Released<IWICImagingFactory> factory;
+    Released<IWICStream> stream;
+    Released<IWICBitmapDecoder> decoder;
+    Released<IWICBitmapFrameDecode> frame;
+    Released<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(CoCreateInstance(
+            CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.out())))
+        || FAILED(factory->CreateStream(stream.out()))
+        || FAILED(stream->InitializeFromMemory(
+            static_cast<BYTE *>(const_cast<void *>(data)), SizeofResource(module, found)))
+        || FAILED(factory->CreateDecoderFromStream(
+            stream.p, nullptr, WICDecodeMetadataCacheOnLoad, decoder.out()))
+        || FAILED(decoder->GetFrame(0, frame.out()))
+        || FAILED(factory->CreateFormatConverter(converter.out()))
+        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR,
+            WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom))
+        || FAILED(converter->GetSize(&width, &height))) {
+        return nullptr;
+    }
+    BITMAPINFO info {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height); // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) {
+        return nullptr;
+    }
+    if (FAILED(converter->CopyPixels(
+            nullptr, width * 4, width * 4 * height, static_cast<BYTE *>(bits)))) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+} // namespace
+
+Picture::Ptr Picture::make(quimbelo::design::Picture picture, int stage)
+{
+    if (picture == quimbelo::design::Picture::None) {
+        return nullptr;
+    }
+    return Ptr(new Picture(baseNameOf(picture, stage)));
+}
+
+Picture::Picture(std::wstring baseName)
+    : m_baseName(std::move(baseName))
+{
+    if (HBITMAP design = bitmapFor(96)) {
+        BITMAP info {};
+        GetObjectW(design, sizeof info, &info);
+        m_designSize = { info.bmWidth, info.bmHeight };
+    }
+}
+
+Picture::~Picture()
+{
+    for (HBITMAP bitmap : m_bitmaps) {
+        if (bitmap != nullptr) {
+            DeleteObject(bitmap);
+        }
+    }
+}
+
+HBITMAP Picture::bitmapFor(UINT dpi) const
+{
+    const std::size_t index = scaleIndex(dpi);
+    if (m_bitmaps[index] == nullptr) {
+        m_bitmaps[index] = loadBitmap(m_baseName + L'_' + std::to_wstring(kScales[index]));
+    }
+    return m_bitmaps[index];
+}
+
+void Picture::draw(HDC dc, const RECT &box, UINT dpi) const
+{
+    HBITMAP bitmap = bitmapFor(dpi);
+    if (bitmap == nullptr) {
+        return;
+    }
+    BITMAP info {};
+    GetObjectW(bitmap, sizeof info, &info);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, bitmap);
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    if (width == info.bmWidth && height == info.bmHeight) {
+        BitBlt(dc, box.left, box.top, width, height, source, 0, 0, SRCCOPY);
+    } else {
+        // The pictures fill their controls whatever their proportions; halftone keeps
+        // the thin strokes of a reduced drawing.
+        const int oldMode = SetStretchBltMode(dc, HALFTONE);
+        POINT origin {};
+        SetBrushOrgEx(dc, 0, 0, &origin);
+        StretchBlt(dc, box.left, box.top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
+            SRCCOPY);
+        SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+        SetStretchBltMode(dc, oldMode);
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+HICON windowIcon(int size)
+{
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUIMBELO_ICON),
+        IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+HCURSOR envelopeCursor(UINT dpi)
+{
+    const int size = MulDiv(32, static_cast<int>(dpi), 96);
+    return static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr),
+        MAKEINTRESOURCEW(QUIMBELO_ENVELOPE_CURSOR), IMAGE_CURSOR, size, size, LR_DEFAULTCOLOR));
+}
+
+} // namespace pictures

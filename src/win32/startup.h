@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "desktop.h"
+#include "gamewindow.h"
+#include "splashwindow.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+// The program's course: the splash first, then, once, the game window.
+class Startup
+{
+public:
+    // surroundings: the system's own when null.
+    explicit Startup(quimbelo::Surroundings *surroundings = nullptr);
+    ~Startup();
+
+    void start();
+
+    SplashWindow *splash() const { return m_splash.get(); }
+    GameWindow *gameWindow() const { return m_gameWindow.get(); }
+
+    // Hands a message of the thread's queue to its window, with the keys of the window
+    // it is for.
+    void dispatch(MSG &msg);
+    // The message loop, until the program ends; returns its exit status.
+    int run();
+
+    // The program is to end now, with this exit status; by default, the loop ends.
+    std::function<void(int status)> onFinished;
+
+private:
+    void openGameWindow();
+
+    WindowsSurroundings m_ownSurroundings;
+    quimbelo::Surroundings &m_surroundings;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<GameWindow> m_gameWindow;
+};
