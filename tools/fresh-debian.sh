@@ -173,6 +173,9 @@ mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm"
 # in the root; the tests start the buses they use.
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
+# The machine's name resolves, as an installed system's /etc/hosts makes it (sudo asks).
+host_name=$(cat "$root/etc/hostname" 2>/dev/null || hostname)
+grep -qw -- "$host_name" "$root/etc/hosts" 2>/dev/null || printf '127.0.1.1\t%s\n' "$host_name" >>"$root/etc/hosts"
 
 if $as_user; then
     step="adding the user $user with sudo"
@@ -219,7 +222,8 @@ step="summing up"
 report=$(awk '/^Test project /{ text = "" } { text = text $0 "\n" } END { printf "%s", text }' "$log")
 tests=$(grep -E '^[0-9]+% tests passed' <<<"$report" || true)
 skipped=$(sed -nE 's/^[[:space:]]+[0-9]+ - (.*) \(Skipped\)$/\1/p' <<<"$report" | paste -sd, -)
-# The builds' output, and the fuzz build's, which only CTest's log holds.
+# The compilers' and the linker's warnings in the builds' output, and in the fuzz build's,
+# which only CTest's log holds (not those of apt and its scripts).
 warnings=$(cat "$log" "$root$home/quimbelo/build/test/Testing/Temporary/LastTest.log" 2>/dev/null |
-    grep -cE '(^|: )warning: ' || true)
+    grep -cE '(:[0-9]+(:[0-9]+)?|(^|/)(cc1plus|clang[^ :]*|[cg]\+\+[^ :]*|gcc[^ :]*|ld)): warning: ' || true)
 summary="${tests:-no test report}; skipped: ${skipped:-none}; compiler warnings: $warnings"
