@@ -6,9 +6,10 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-Picture::Picture(const QByteArray &svg, QSize designSize, QColor background)
+Picture::Picture(const QByteArray &svg, int partCount, QColor background)
     : m_svg(svg)
-    , m_designSize(designSize)
+    , m_partCount(partCount)
+    , m_designSize(svgSize(svg))
     , m_background(background)
 {
 }
@@ -17,7 +18,12 @@ Picture::~Picture() = default;
 
 Picture::Ptr Picture::fromSvg(const QByteArray &svg, QColor background)
 {
-    return Ptr(new Picture(svg, svgSize(svg), background));
+    return Ptr(new Picture(svg, -1, background));
+}
+
+Picture::Ptr Picture::fromSvgParts(const QByteArray &svg, int partCount, QColor background)
+{
+    return Ptr(new Picture(svg, partCount, background));
 }
 
 QSize svgSize(const QByteArray &svg)
@@ -38,7 +44,7 @@ QImage Picture::image(QSize pixelSize) const
 {
     QImage image(pixelSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(m_background);
-    QSvgRenderer renderer(m_svg);
+    QSvgRenderer renderer(m_partCount < 0 ? m_svg : svgWithParts(m_svg, m_partCount));
     // The drawing fills the picture whatever its own proportions, as stretched
     // pictures do.
     renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);

@@ -2,6 +2,7 @@
 #include "pictures.h"
 
 #include <QFile>
+#include <QHash>
 
 namespace pictures {
 
@@ -9,11 +10,18 @@ namespace {
 
 QByteArray resource(const QString &name)
 {
+    // Every control designed with a picture holds its own, eleven of them the gallows:
+    // the drawing is read once and its text shared.
+    static QHash<QString, QByteArray> read;
+    const auto found = read.constFind(name);
+    if (found != read.cend()) {
+        return *found;
+    }
     QFile file(QStringLiteral(":/assets/") + name);
     if (!file.open(QIODevice::ReadOnly)) {
         qFatal("missing picture resource %s", qPrintable(name));
     }
-    return file.readAll();
+    return *read.insert(name, file.readAll());
 }
 
 QString fileOf(quimbelo::design::Picture picture)
@@ -48,7 +56,7 @@ Picture::Ptr make(quimbelo::design::Picture picture, int stage)
     const QByteArray svg = resource(fileOf(picture));
     if (picture == quimbelo::design::Picture::GallowsStage) {
         // The stages are drawn on white: stage 0 is the empty white board.
-        return Picture::fromSvg(svgWithParts(svg, stage), Qt::white);
+        return Picture::fromSvgParts(svg, stage, Qt::white);
     }
     return Picture::fromSvg(svg);
 }
