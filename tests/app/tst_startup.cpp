@@ -2,12 +2,15 @@
 #include "appearance.h"
 #include "desktop.h"
 #include "mainwindow.h"
+#include "modalanswerer.h"
 #include "recordingdesktop.h"
 #include "splashwindow.h"
 #include "startup.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +32,27 @@ int gameWindowCount()
         count += widget->objectName() == QLatin1String("Form1") ? 1 : 0;
     }
     return count;
+}
+
+// The game window is built behind the splash, unseen: what counts before the hand-over
+// is whether one is on the screen.
+int shownGameWindowCount()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        count += widget->objectName() == QLatin1String("Form1") && widget->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+QWidget *gameWindowBehindTheSplash()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("Form1")) {
+            return widget;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -100,7 +124,7 @@ private slots:
         QCOMPARE(client->size(), QSize(419, 287));
         QCOMPARE(client->pos(), QPoint(SplashWindow::kDialogFrame, SplashWindow::kDialogFrame));
         QCOMPARE(splash->size(), client->size() + QSize(2, 2) * SplashWindow::kDialogFrame);
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
     }
 
     void aCharacterKeyHandsOverOnceAndGoesNoFurther_data()
@@ -135,7 +159,7 @@ private slots:
         QTest::keyClick(splash, Qt::Key_A, Qt::AltModifier);
         QTest::qWait(50);
         QVERIFY(splash->isVisible());
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
     }
 
     void onlyTheFreeSurfaceOfThePanelTakesAClick()
@@ -146,7 +170,7 @@ private slots:
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3)); // the margin
         QTest::qWait(50);
         QVERIFY(splash->isVisible());
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
 
         QWidget *frame = splash->findChild<QWidget *>("Frame1");
         QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 20, 20));
@@ -189,11 +213,82 @@ private slots:
         std::filesystem::remove_all(folder.toStdString());
     }
 
+    void theGameWindowIsPreparedUnseenAndLoadedOnlyAtTheHandOver()
+    {
+        // Without its first word list the game cannot start: it says so and ends.
+        const QString folder = m_dir.filePath("sin informatica");
+        QVERIFY(QDir().mkpath(folder));
+        writeLists(folder);
+        QVERIFY(QFile::remove(folder + "/informatica.TXT"));
+        m_startup = std::make_unique<Startup>(QFile::encodeName(folder).toStdString(), &m_desktop);
+        QSignalSpy finished(m_startup.get(), &Startup::finished);
+        ModalAnswerer boxes;
+        boxes.answer({ "Aceptar" });
+        m_startup->start();
+        SplashWindow *splash = m_startup->splash();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTRY_VERIFY(m_startup->gameWindowReady());
+
+        // Built and drawn offscreen, yet neither shown nor made a window of the window
+        // system, and not loaded: the counters show their designed captions, no list has
+        // been read, no message has come up and the program goes on.
+        QWidget *window = gameWindowBehindTheSplash();
+        QVERIFY(window != nullptr);
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->testAttribute(Qt::WA_WState_Created));
+        QVERIFY(m_startup->mainWindow() == nullptr);
+        QCOMPARE(window->findChild<QLabel *>("Label11")->text(), QStringLiteral("Label11"));
+        QCOMPARE(window->findChild<QLabel *>("Label7")->text(), QStringLiteral("Label7"));
+        QTest::qWait(50);
+        QVERIFY(boxes.seen.isEmpty());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(splash->isVisible());
+
+        // At the hand-over the game loads: the missing list, its message, the end.
+        splash->Form_KeyPress();
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(boxes.seen[0].text.startsWith("No se encuentra la lista de palabras:\n"));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toInt(), 1);
+        QCOMPARE(shownGameWindowCount(), 0);
+        QVERIFY(!window->testAttribute(Qt::WA_WState_Created));
+    }
+
+    void aKeyWhileTheGameWindowIsPreparedHandsOverAtOnce()
+    {
+        m_startup
+            = std::make_unique<Startup>(QFile::encodeName(m_dir.path()).toStdString(), &m_desktop);
+        m_startup->start();
+        SplashWindow *splash = m_startup->splash();
+        // One pass of the event loop at a time, until the first steps behind the splash
+        // have run.
+        QElapsedTimer waited;
+        waited.start();
+        while (gameWindowBehindTheSplash() == nullptr && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(gameWindowBehindTheSplash() != nullptr);
+        QVERIFY(!m_startup->gameWindowReady());
+
+        // What is left is done at once, and the key goes no further than the splash.
+        QTest::keyClick(splash, Qt::Key_O);
+        QVERIFY(m_startup->gameWindowReady());
+        MainWindow *window = m_startup->mainWindow();
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QVERIFY(!splash->isVisible());
+        QCOMPARE(gameWindowCount(), 1);
+        QCOMPARE(window->findChild<QLabel *>("Label11")->text(), QStringLiteral("1"));
+        QCOMPARE(window->findChild<QLabel *>("Label4")->text(), QStringLiteral("0"));
+        QCOMPARE(window->findChild<QLabel *>("Pelicula1")->text(), QStringLiteral("----"));
+    }
+
     void theTimerHandsOverAfterThreeSeconds()
     {
         startSplash();
         QTest::qWait(2500);
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
     }
 
