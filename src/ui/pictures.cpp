@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
-#include <QFile>
-#include <QHash>
+#include <QResource>
 
 namespace pictures {
 
@@ -10,18 +9,13 @@ namespace {
 
 QByteArray resource(const QString &name)
 {
-    // Every control designed with a picture holds its own, eleven of them the gallows:
-    // the drawing is read once and its text shared.
-    static QHash<QString, QByteArray> read;
-    const auto found = read.constFind(name);
-    if (found != read.cend()) {
-        return *found;
-    }
-    QFile file(QStringLiteral(":/assets/") + name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The drawings are kept uncompressed: their text is used where the program holds
+    // it, not copied.
+    const QResource file(QStringLiteral(":/assets/") + name);
+    if (!file.isValid()) {
         qFatal("missing picture resource %s", qPrintable(name));
     }
-    return *read.insert(name, file.readAll());
+    return file.uncompressedData();
 }
 
 QString fileOf(quimbelo::design::Picture picture)
