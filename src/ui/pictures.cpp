@@ -52,7 +52,8 @@ Picture::Ptr make(quimbelo::design::Picture picture, int stage)
         // The stages are drawn on white: stage 0 is the empty white board.
         return Picture::fromSvgParts(svg, stage, Qt::white);
     }
-    return Picture::fromSvg(svg);
+    // Named after its file, for pixels drawn when the program was built.
+    return Picture::fromSvg(svg, Qt::transparent, fileOf(picture).chopped(4));
 }
 
 QIcon windowIcon()

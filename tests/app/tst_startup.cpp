@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "desktop.h"
+#include "imagebox.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "recordingdesktop.h"
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QResource>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -125,6 +127,29 @@ private slots:
         QCOMPARE(client->pos(), QPoint(SplashWindow::kDialogFrame, SplashWindow::kDialogFrame));
         QCOMPARE(splash->size(), client->size() + QSize(2, 2) * SplashWindow::kDialogFrame);
         QCOMPARE(shownGameWindowCount(), 0);
+    }
+
+    void theSplashPicturesComeDrawnAsTheirSourcesDrawThem()
+    {
+        SplashWindow *splash = startSplash();
+        for (const char *name : { "imgLogo", "Image1" }) {
+            const auto *box = splash->findChild<ImageBox *>(name);
+            const Picture::Ptr &picture = box->picture();
+            const QSize shown = name == QByteArray("Image1") ? box->size() : picture->designSize();
+            // Drawn when the program was built, at the size the splash shows it...
+            const QResource drawn(QStringLiteral(":/drawn/") + picture->name());
+            QVERIFY2(drawn.isValid(), name);
+            QVERIFY(!decodeDrawn(drawn.uncompressedData(), shown).isNull());
+            // ...only at that size, and the same pixels as drawing it now.
+            QVERIFY(decodeDrawn(drawn.uncompressedData(), shown + QSize(1, 0)).isNull());
+            QCOMPARE(picture->image(shown), picture->draw(shown));
+            QCOMPARE(picture->image(shown * 2), picture->draw(shown * 2));
+        }
+        QImage image(3, 2, QImage::Format_ARGB32_Premultiplied);
+        image.fill(qRgba(0x10, 0x20, 0x30, 0x40));
+        image.setPixel(2, 1, qRgba(1, 2, 3, 4));
+        QCOMPARE(decodeDrawn(encodeDrawn(image), image.size()), image);
+        QVERIFY(decodeDrawn(encodeDrawn(image).chopped(1), image.size()).isNull());
     }
 
     void aCharacterKeyHandsOverOnceAndGoesNoFurther_data()
