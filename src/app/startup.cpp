@@ -48,6 +48,7 @@ void Startup::start()
         if (m_window->buildStep()) {
             return true;
         }
+        m_built = true;
         for (std::function<void()> &step : m_window->preparationSteps(m_wordmark)) {
             m_steps.emplace_back([step = std::move(step)] {
                 step();
@@ -104,16 +105,20 @@ void Startup::openGameWindow()
     }
     m_handedOver = true;
     m_idle.stop();
-    // What the splash did not leave time for is done now.
-    QElapsedTimer rest;
-    rest.start();
-    const std::size_t left = m_steps.size();
-    while (!m_steps.empty()) {
-        runStep();
-    }
-    if (left > 0) {
-        qCDebug(lcStartup, "%zu preparation steps left at the hand-over, done in %.3f ms", left,
-            milliseconds(rest.nsecsElapsed()));
+    // What the splash did not leave time for: the window is built now, and the drawing
+    // ahead is left to its first showing, which would only do it again.
+    if (!m_steps.empty()) {
+        QElapsedTimer rest;
+        rest.start();
+        const std::size_t left = m_steps.size();
+        while (!m_built) {
+            runStep();
+        }
+        qCDebug(lcStartup,
+            "%zu preparation steps left at the hand-over: built in %.3f ms, %zu drawings "
+            "left to the first frame",
+            left, milliseconds(rest.nsecsElapsed()), m_steps.size());
+        m_steps.clear();
     }
 
     // No window is on screen while the game window loads its first word: that gap

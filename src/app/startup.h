@@ -38,8 +38,9 @@ public:
     SplashWindow *splash() const;
     // The game window, once the splash has handed over to it; null before.
     MainWindow *mainWindow() const { return m_handedOver ? m_window.get() : nullptr; }
-    // The game window has been built and drawn offscreen, ready for the hand-over.
-    bool gameWindowReady() const { return m_window && m_steps.empty(); }
+    // The game window has been built, and drawn offscreen unless the hand-over came
+    // first: nothing is left to prepare.
+    bool gameWindowReady() const { return m_built && m_steps.empty(); }
 
 Q_SIGNALS:
     // The program is to end now, with this exit status.
@@ -54,6 +55,7 @@ private:
     QPointer<SplashWindow> m_splash;
     Picture::Ptr m_wordmark;
     std::unique_ptr<MainWindow> m_window;
+    bool m_built = false;
     bool m_handedOver = false;
 
     // What is left to prepare, first step first, and the timer that runs it. A step that
