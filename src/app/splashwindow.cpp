@@ -72,6 +72,10 @@ void SplashWindow::showCentred()
 
 void SplashWindow::paintEvent(QPaintEvent *)
 {
+    if (!m_painted) {
+        m_painted = true;
+        Q_EMIT firstPainted();
+    }
     QPainter painter(this);
     qDrawWinPanel(&painter, rect(), palette(), false);
     painter.setPen(palette().color(QPalette::Button));

@@ -33,6 +33,8 @@ public:
     void Timer1_Timer();
 
 Q_SIGNALS:
+    // The splash's first frame is being painted; emitted once.
+    void firstPainted();
     // The splash has closed; emitted once.
     void handOver();
 
@@ -49,5 +51,6 @@ private:
     QFrame *Frame1 = nullptr;
     QTimer *Timer1 = nullptr;
     bool m_pressedOnFrame = false;
+    bool m_painted = false;
     bool m_handedOver = false;
 };

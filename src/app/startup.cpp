@@ -6,37 +6,126 @@
 #include "splashwindow.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
+
+// QT_LOGGING_RULES="quimbelo.startup.debug=true" prints how long the game window took
+// to prepare, and its longest step: the longest a key on the splash may wait.
+Q_LOGGING_CATEGORY(lcStartup, "quimbelo.startup", QtWarningMsg)
+
+namespace {
+
+double milliseconds(qint64 ns)
+{
+    return double(ns) / 1e6;
+}
+
+} // namespace
 
 Startup::Startup(std::string programFolder, Desktop *desktop)
     : m_surroundings(std::move(programFolder), desktop)
 {
+    m_idle.setInterval(0);
+    connect(&m_idle, &QTimer::timeout, this, &Startup::runStep);
 }
 
 Startup::~Startup() = default;
 
 void Startup::start()
 {
+    m_sinceStart.start();
     m_splash = new SplashWindow;
-    connect(
-        m_splash, &SplashWindow::handOver, this, [this] { openGameWindow(m_splash->wordmark()); });
+    m_wordmark = m_splash->wordmark();
+    m_steps.emplace_back([this] {
+        m_window = MainWindow::inSteps(m_surroundings);
+        MainWindow *window = m_window.get();
+        connect(window, &MainWindow::programEnded, this,
+            [this, window] { Q_EMIT finished(window->game().failed() ? 1 : 0); });
+        connect(window, &MainWindow::aboutRequested, window,
+            [window] { AboutWindow::showModal(window); });
+        return false;
+    });
+    m_steps.emplace_back([this] {
+        if (m_window->buildStep()) {
+            return true;
+        }
+        m_built = true;
+        for (std::function<void()> &step : m_window->preparationSteps(m_wordmark)) {
+            m_steps.emplace_back([step = std::move(step)] {
+                step();
+                return false;
+            });
+        }
+        return false;
+    });
+    connect(m_splash, &SplashWindow::handOver, this, &Startup::openGameWindow);
+    // Queued: the splash's first frame is painted and sent to the screen before any step.
+    connect(m_splash, &SplashWindow::firstPainted, this, &Startup::prepareInIdleTime,
+        Qt::QueuedConnection);
     m_splash->showCentred();
 }
 
-void Startup::openGameWindow(Picture::Ptr wordmark)
+void Startup::prepareInIdleTime()
 {
-    if (m_mainWindow) {
+    if (!m_handedOver && !m_steps.empty()) {
+        // A zero timer fires once the window system's events are handled: keys and
+        // clicks on the splash come between two steps.
+        m_idle.start();
+    }
+}
+
+void Startup::runStep()
+{
+    if (m_steps.empty()) {
+        m_idle.stop();
         return;
     }
+    QElapsedTimer step;
+    step.start();
+    if (!m_steps.front()()) {
+        m_steps.pop_front();
+    }
+    const qint64 ns = step.nsecsElapsed();
+    ++m_stepCount;
+    m_stepsNs += ns;
+    m_longestStepNs = std::max(m_longestStepNs, ns);
+    if (m_steps.empty()) {
+        m_idle.stop();
+        qCDebug(lcStartup,
+            "game window prepared: %d steps, %.3f ms in all, longest step %.3f ms, "
+            "done %.1f ms after the splash was made",
+            m_stepCount, milliseconds(m_stepsNs), milliseconds(m_longestStepNs),
+            milliseconds(m_sinceStart.nsecsElapsed()));
+    }
+}
+
+void Startup::openGameWindow()
+{
+    if (m_handedOver) {
+        return;
+    }
+    m_handedOver = true;
+    m_idle.stop();
+    // What the splash did not leave time for: the window is built now, and the drawing
+    // ahead is left to its first showing, which would only do it again.
+    if (!m_steps.empty()) {
+        QElapsedTimer rest;
+        rest.start();
+        const std::size_t left = m_steps.size();
+        while (!m_built) {
+            runStep();
+        }
+        qCDebug(lcStartup,
+            "%zu preparation steps left at the hand-over: built in %.3f ms, %zu drawings "
+            "left to the first frame",
+            left, milliseconds(rest.nsecsElapsed()), m_steps.size());
+        m_steps.clear();
+    }
+
     // No window is on screen while the game window loads its first word: that gap
     // must not count as the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    m_mainWindow = std::make_unique<MainWindow>(m_surroundings);
-    MainWindow *window = m_mainWindow.get();
-    connect(window, &MainWindow::programEnded, this,
-        [this, window] { Q_EMIT finished(window->game().failed() ? 1 : 0); });
-    connect(
-        window, &MainWindow::aboutRequested, window, [window] { AboutWindow::showModal(window); });
-    if (window->load(std::move(wordmark))) {
+    MainWindow *window = m_window.get();
+    if (window->load(std::move(m_wordmark))) {
         window->showCentred();
         window->activateWindow();
     }

@@ -8,14 +8,37 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
+
+namespace {
+
+// The classic style, less one picture: the button a menu bar shows when its menus do not
+// fit, which the game's fixed window never needs. Its icon is read from image files, and
+// reading the first one loads every image format plugin Qt has, a few hundred kilobytes.
+class ClassicStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(
+        StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton) {
+            return {};
+        }
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+} // namespace
 
 void applyClassicAppearance(QApplication &app)
 {
     fonts::installSubstitutes();
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows"))) {
-        QApplication::setStyle(style);
+        QApplication::setStyle(new ClassicStyle(style));
     }
     // The standard colour scheme: button face grey, black text, white caption text.
     QPalette palette = QApplication::style()->standardPalette();

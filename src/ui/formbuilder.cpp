@@ -208,63 +208,80 @@ QString FormBuilder::objectName(std::string_view name, int index)
 
 FormBuilder FormBuilder::build(const Window &window, QWidget *client)
 {
-    FormBuilder built;
-    std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const Control &control : window.controls) {
-        const QString name = objectName(control.name, control.index);
-        if (control.kind == Kind::Timer) {
-            auto *timer = new QTimer(client);
-            timer->setObjectName(name);
-            timer->setProperty("designInterval", control.interval);
-            timer->setInterval(std::max(control.interval, kTimerResolutionMs));
-            built.m_objects.insert(name, timer);
-            continue;
-        }
-        QWidget *parent = control.container.empty()
-            ? client
-            : qobject_cast<QWidget *>(built.m_objects.value(designText(control.container)));
-        Q_ASSERT(parent != nullptr);
-        QWidget *widget = makeWidget(control, parent);
-        widget->setObjectName(name);
-        if (control.index >= 0) {
-            widget->setProperty("index", control.index);
-        }
-        if (control.kind != Kind::PictureBox) {
-            widget->setGeometry(twips::rect(control.place));
-        }
-        if (!control.font.isDefault()) {
-            widget->setFont(toQFont(control.font));
-        }
-        applyColours(control, widget);
-        if (!control.toolTip.empty()) {
-            widget->setToolTip(designText(control.toolTip));
-        }
-        if (!control.accessibleName.empty()) {
-            widget->setAccessibleName(designText(control.accessibleName));
-        }
-        if (!control.accessibleDescription.empty()) {
-            widget->setAccessibleDescription(designText(control.accessibleDescription));
-        }
-        if (control.has(kHidden)) {
-            widget->hide();
-        }
-        if (control.has(kSelected)) {
-            if (auto *option = qobject_cast<QRadioButton *>(widget)) {
-                option->setChecked(true);
-            }
-        }
-        if (control.tabOrder >= 0 && widget->focusPolicy() != Qt::NoFocus) {
-            tabOrder.emplace_back(control.tabOrder, widget);
-        }
-        built.m_objects.insert(name, widget);
-    }
-
-    std::sort(tabOrder.begin(), tabOrder.end(),
-        [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    }
+    FormBuilder built(window, client);
+    while (built.buildNext()) { }
     return built;
+}
+
+FormBuilder::FormBuilder(const Window &window, QWidget *client)
+    : m_window(&window)
+    , m_client(client)
+{
+}
+
+bool FormBuilder::buildNext()
+{
+    if (m_window == nullptr) {
+        return false;
+    }
+    if (m_next == m_window->controls.size()) {
+        std::sort(m_tabOrder.begin(), m_tabOrder.end(),
+            [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (std::size_t i = 1; i < m_tabOrder.size(); ++i) {
+            QWidget::setTabOrder(m_tabOrder[i - 1].second, m_tabOrder[i].second);
+        }
+        m_tabOrder.clear();
+        m_window = nullptr;
+        return false;
+    }
+    const Control &control = m_window->controls[m_next++];
+    const QString name = objectName(control.name, control.index);
+    if (control.kind == Kind::Timer) {
+        auto *timer = new QTimer(m_client);
+        timer->setObjectName(name);
+        timer->setProperty("designInterval", control.interval);
+        timer->setInterval(std::max(control.interval, kTimerResolutionMs));
+        m_objects.insert(name, timer);
+        return true;
+    }
+    QWidget *parent = control.container.empty()
+        ? m_client
+        : qobject_cast<QWidget *>(m_objects.value(designText(control.container)));
+    Q_ASSERT(parent != nullptr);
+    QWidget *widget = makeWidget(control, parent);
+    widget->setObjectName(name);
+    if (control.index >= 0) {
+        widget->setProperty("index", control.index);
+    }
+    if (control.kind != Kind::PictureBox) {
+        widget->setGeometry(twips::rect(control.place));
+    }
+    if (!control.font.isDefault()) {
+        widget->setFont(toQFont(control.font));
+    }
+    applyColours(control, widget);
+    if (!control.toolTip.empty()) {
+        widget->setToolTip(designText(control.toolTip));
+    }
+    if (!control.accessibleName.empty()) {
+        widget->setAccessibleName(designText(control.accessibleName));
+    }
+    if (!control.accessibleDescription.empty()) {
+        widget->setAccessibleDescription(designText(control.accessibleDescription));
+    }
+    if (control.has(kHidden)) {
+        widget->hide();
+    }
+    if (control.has(kSelected)) {
+        if (auto *option = qobject_cast<QRadioButton *>(widget)) {
+            option->setChecked(true);
+        }
+    }
+    if (control.tabOrder >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+        m_tabOrder.emplace_back(control.tabOrder, widget);
+    }
+    m_objects.insert(name, widget);
+    return true;
 }
 
 QColor toQColor(const Colour &colour)

@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <span>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenuBar;
@@ -23,6 +25,15 @@ public:
     // Builds every control of window into client, the window's client area.
     static FormBuilder build(const quimbelo::design::Window &window, QWidget *client);
 
+    FormBuilder() = default;
+    // Starts building the controls of window into client one at a time, with
+    // buildNext(), for a window built in short steps.
+    FormBuilder(const quimbelo::design::Window &window, QWidget *client);
+
+    // Builds the next control in the design's order and returns true; once every control
+    // is built, sets their focus order and returns false.
+    bool buildNext();
+
     // The control of a design name, with its index for an array.
     template <typename T = QWidget> T *get(std::string_view name, int index = -1) const
     {
@@ -34,6 +45,10 @@ public:
 
 private:
     QHash<QString, QObject *> m_objects;
+    const quimbelo::design::Window *m_window = nullptr;
+    QWidget *m_client = nullptr;
+    std::size_t m_next = 0;
+    std::vector<std::pair<int, QWidget *>> m_tabOrder;
 };
 
 // The colour a design gives, system colours taken from the application's palette; an

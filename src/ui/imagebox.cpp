@@ -31,20 +31,32 @@ void ImageBox::setPicture(Picture::Ptr picture)
     update();
 }
 
+void ImageBox::preparePicture(const Picture::Ptr &picture)
+{
+    if (picture) {
+        pixmapOf(picture);
+    }
+}
+
+const QPixmap &ImageBox::pixmapOf(const Picture::Ptr &picture)
+{
+    const QSize size = m_stretched ? this->size() : picture->designSize();
+    const qreal ratio = devicePixelRatioF();
+    if (m_cachedPicture != picture || m_cache.deviceIndependentSize().toSize() != size
+        || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio)) {
+        m_cache = picture->pixmap(size, ratio);
+        m_cachedPicture = picture;
+    }
+    return m_cache;
+}
+
 void ImageBox::paintEvent(QPaintEvent *)
 {
     if (!m_picture) {
         return;
     }
-    const QSize size = m_stretched ? this->size() : m_picture->designSize();
-    const qreal ratio = devicePixelRatioF();
-    if (m_cachedPicture != m_picture || m_cache.deviceIndependentSize().toSize() != size
-        || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio)) {
-        m_cache = m_picture->pixmap(size, ratio);
-        m_cachedPicture = m_picture;
-    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_cache);
+    painter.drawPixmap(0, 0, pixmapOf(m_picture));
 }
 
 void ImageBox::mousePressEvent(QMouseEvent *event)

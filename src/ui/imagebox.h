@@ -22,6 +22,10 @@ public:
     const Picture::Ptr &picture() const { return m_picture; }
     void setPicture(Picture::Ptr picture);
 
+    // Draws a picture the box is about to be given, at the size it will show it, so that
+    // the box paints at once when it gets it. What the box shows does not change.
+    void preparePicture(const Picture::Ptr &picture);
+
 Q_SIGNALS:
     void clicked();
 
@@ -31,6 +35,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The pixels of picture as this box shows it, drawn once for each picture, size and
+    // screen.
+    const QPixmap &pixmapOf(const Picture::Ptr &picture);
+
     Picture::Ptr m_picture;
     bool m_stretched;
     bool m_pressed = false;

@@ -14,6 +14,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -41,58 +42,103 @@ void fitToWidth(QLabel *label, const QFont &designFont)
     label->setFont(font);
 }
 
+// Paints a control and what it holds as the window would, into an image that is thrown
+// away: the styles, fonts, glyphs and pictures it needs are then ready for the screen.
+void drawOffscreen(QWidget *control)
+{
+    const qreal ratio = control->devicePixelRatioF();
+    QImage image((QSizeF(control->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return;
+    }
+    image.setDevicePixelRatio(ratio);
+    control->render(&image);
+}
+
 } // namespace
 
 MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent)
+    : MainWindow(surroundings, parent, InSteps {})
+{
+    while (buildStep()) { }
+}
+
+MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent, InSteps)
     : QMainWindow(parent)
     , m_game(*this, surroundings)
 {
     setObjectName(designText(form1::kWindow.name));
     setWindowTitle(designText(form1::kWindow.caption));
-    setWindowIcon(pictures::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(form1::kWindow.background));
     setPalette(palette);
+}
 
-    // The client area the window's run-time outer size leaves: the picture stores
-    // designed further right stay out of sight.
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Form1Client"));
-    client->setFixedSize(twips::rect(form1::kRunTimeClient).size());
-    setCentralWidget(client);
-    m_controls = FormBuilder::build(form1::kWindow, client);
-    for (const design::Control &control : form1::kWindow.controls) {
-        if (control.place.left >= form1::kRunTimeClient.width) {
-            m_controls.get(control.name, control.index)->hide();
+std::unique_ptr<MainWindow> MainWindow::inSteps(Surroundings &surroundings)
+{
+    return std::unique_ptr<MainWindow>(new MainWindow(surroundings, nullptr, InSteps {}));
+}
+
+bool MainWindow::buildStep()
+{
+    switch (m_built) {
+    case Built::Frame: {
+        setWindowIcon(pictures::windowIcon());
+        // The client area the window's run-time outer size leaves: the picture stores
+        // designed further right stay out of sight.
+        auto *client = new QWidget(this);
+        client->setObjectName(QStringLiteral("Form1Client"));
+        client->setFixedSize(twips::rect(form1::kRunTimeClient).size());
+        setCentralWidget(client);
+        m_controls = FormBuilder(form1::kWindow, client);
+        m_built = Built::Controls;
+        return true;
+    }
+    case Built::Controls:
+        // One control a step.
+        if (m_controls.buildNext()) {
+            return true;
         }
+        for (const design::Control &control : form1::kWindow.controls) {
+            if (control.place.left >= form1::kRunTimeClient.width) {
+                m_controls.get(control.name, control.index)->hide();
+            }
+        }
+        Pelicula1 = m_controls.get<QLabel>("Pelicula1");
+        Label4 = m_controls.get<QLabel>("Label4");
+        Label5 = m_controls.get<QLabel>("Label5");
+        Image1 = m_controls.get<ImageBox>("Image1");
+        Image7 = m_controls.get<ImageBox>("Image7");
+        for (int k = 0; k <= kLastStage; ++k) {
+            Image3[k] = m_controls.get<ImageBox>("Image3", k);
+        }
+        for (int i = 0; i < kLetraCount; ++i) {
+            Letra[i] = m_controls.get<QPushButton>("Letra", i);
+            Letra[i]->setAccessibleDescription(designText(form1::kKeyAvailable));
+        }
+        for (int i = 0; i < kThemeCount; ++i) {
+            const std::string name = "Option" + std::to_string(i + 1);
+            Option[i] = m_controls.get<QRadioButton>(name);
+        }
+        Text1 = m_controls.get<QLineEdit>("Text1");
+        Timer1 = m_controls.get<QTimer>("Timer1");
+        Timer2 = m_controls.get<QTimer>("Timer2");
+        bindEvents();
+        m_built = Built::Menus;
+        return true;
+    case Built::Menus:
+        bindMenus();
+        // No resizing and no maximising: the window is exactly its client area and menu
+        // bar.
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        m_built = Built::All;
+        return false;
+    case Built::All:
+        break;
     }
-
-    Pelicula1 = m_controls.get<QLabel>("Pelicula1");
-    Label4 = m_controls.get<QLabel>("Label4");
-    Label5 = m_controls.get<QLabel>("Label5");
-    Image1 = m_controls.get<ImageBox>("Image1");
-    Image7 = m_controls.get<ImageBox>("Image7");
-    for (int k = 0; k <= kLastStage; ++k) {
-        Image3[k] = m_controls.get<ImageBox>("Image3", k);
-    }
-    for (int i = 0; i < kLetraCount; ++i) {
-        Letra[i] = m_controls.get<QPushButton>("Letra", i);
-        Letra[i]->setAccessibleDescription(designText(form1::kKeyAvailable));
-    }
-    for (int i = 0; i < kThemeCount; ++i) {
-        const std::string name = "Option" + std::to_string(i + 1);
-        Option[i] = m_controls.get<QRadioButton>(name);
-    }
-    Text1 = m_controls.get<QLineEdit>("Text1");
-    Timer1 = m_controls.get<QTimer>("Timer1");
-    Timer2 = m_controls.get<QTimer>("Timer2");
-
-    bindEvents();
-    bindMenus();
-    // No resizing and no maximising: the window is exactly its client area and menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return false;
 }
 
 MainWindow::~MainWindow() = default;
@@ -196,6 +242,32 @@ void MainWindow::showCentred()
     if (Letra[0]->isEnabled()) {
         Letra[0]->setFocus(Qt::OtherFocusReason);
     }
+}
+
+std::vector<std::function<void()>> MainWindow::preparationSteps(Picture::Ptr wordmark)
+{
+    std::vector<std::function<void()>> steps;
+    // The styles and the layout of the whole window first, which every drawing uses.
+    steps.emplace_back([this] {
+        ensurePolished();
+        adjustSize();
+    });
+    steps.emplace_back([this, wordmark] { Image7->preparePicture(wordmark); });
+    steps.emplace_back([this] { Image1->preparePicture(Image3[0]->picture()); });
+    steps.emplace_back([this] { drawOffscreen(menuBar()); });
+    // When the window is created, Qt's X11 platform hands its icon to the window manager
+    // drawn at these sizes: drawn now, they then come from the pixmap cache.
+    for (const int side : { 16, 32, 64, 128 }) {
+        steps.emplace_back([this, side] { windowIcon().pixmap(QSize(side, side)); });
+    }
+    // One control a step, each with what it holds: the longest, a picture, takes a few
+    // milliseconds.
+    for (QWidget *control : centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isHidden()) {
+            steps.emplace_back([control] { drawOffscreen(control); });
+        }
+    }
+    return steps;
 }
 
 QLabel *MainWindow::labelOf(Caption label) const

@@ -11,6 +11,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
+#include <memory>
+#include <vector>
 
 class HeldKeyFilter;
 class ImageBox;
@@ -30,6 +33,13 @@ public:
     explicit MainWindow(quimbelo::Surroundings &surroundings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The same window built a short step at a time, for the idle time behind the splash:
+    // it comes with no controls, and buildStep() adds them. Nothing else may be asked of
+    // it until buildStep() has returned false.
+    static std::unique_ptr<MainWindow> inSteps(quimbelo::Surroundings &surroundings);
+    // Does the next step of building the window; false once it is complete.
+    bool buildStep();
+
     // Prepares the window before it is first shown: its size, the counters, the first
     // round and the wordmark the splash showed (a fresh copy when none is given).
     // Returns false when the game could not start (its message has been shown).
@@ -37,6 +47,13 @@ public:
 
     // Shows the window centred on its screen with the focus on "Q".
     void showCentred();
+
+    // What the window's first showing would otherwise do, in short steps to run ahead of
+    // load() and showCentred(): each draws part of the window offscreen, which polishes
+    // its controls, loads their fonts and draws their pictures, the wordmark load() is to
+    // be given and the gallows' first stage included. Nothing is shown, the game does
+    // not start and no word list is read.
+    std::vector<std::function<void()>> preparationSteps(Picture::Ptr wordmark = nullptr);
 
     quimbelo::Game &game() { return m_game; }
 
@@ -66,6 +83,11 @@ Q_SIGNALS:
     void aboutRequested();
 
 private:
+    struct InSteps
+    {
+    };
+    MainWindow(quimbelo::Surroundings &surroundings, QWidget *parent, InSteps);
+
     void bindEvents();
     void bindMenus();
     QLabel *labelOf(quimbelo::Caption label) const;
@@ -74,6 +96,7 @@ private:
 
     quimbelo::Game m_game;
     FormBuilder m_controls;
+    enum class Built { Frame, Controls, Menus, All } m_built = Built::Frame;
 
     QLabel *Pelicula1 = nullptr;
     QLabel *Label4 = nullptr, *Label5 = nullptr;

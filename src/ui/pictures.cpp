@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
-#include <QFile>
+#include <QResource>
 
 namespace pictures {
 
@@ -9,11 +9,13 @@ namespace {
 
 QByteArray resource(const QString &name)
 {
-    QFile file(QStringLiteral(":/assets/") + name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The drawings are kept uncompressed: their text is used where the program holds
+    // it, not copied.
+    const QResource file(QStringLiteral(":/assets/") + name);
+    if (!file.isValid()) {
         qFatal("missing picture resource %s", qPrintable(name));
     }
-    return file.readAll();
+    return file.uncompressedData();
 }
 
 QString fileOf(quimbelo::design::Picture picture)
@@ -48,9 +50,10 @@ Picture::Ptr make(quimbelo::design::Picture picture, int stage)
     const QByteArray svg = resource(fileOf(picture));
     if (picture == quimbelo::design::Picture::GallowsStage) {
         // The stages are drawn on white: stage 0 is the empty white board.
-        return Picture::fromSvg(svgWithParts(svg, stage), Qt::white);
+        return Picture::fromSvgParts(svg, stage, Qt::white);
     }
-    return Picture::fromSvg(svg);
+    // Named after its file, for pixels drawn when the program was built.
+    return Picture::fromSvg(svg, Qt::transparent, fileOf(picture).chopped(4));
 }
 
 QIcon windowIcon()

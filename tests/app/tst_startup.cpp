@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "desktop.h"
+#include "imagebox.h"
 #include "mainwindow.h"
+#include "modalanswerer.h"
 #include "recordingdesktop.h"
 #include "splashwindow.h"
 #include "startup.h"
@@ -9,10 +11,13 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QResource>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +35,27 @@ int gameWindowCount()
         count += widget->objectName() == QLatin1String("Form1") ? 1 : 0;
     }
     return count;
+}
+
+// The game window is built behind the splash, unseen: what counts before the hand-over
+// is whether one is on the screen.
+int shownGameWindowCount()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        count += widget->objectName() == QLatin1String("Form1") && widget->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+QWidget *gameWindowBehindTheSplash()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("Form1")) {
+            return widget;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -101,7 +127,30 @@ private slots:
         QCOMPARE(client->size(), QSize(419, 287));
         QCOMPARE(client->pos(), QPoint(SplashWindow::kDialogFrame, SplashWindow::kDialogFrame));
         QCOMPARE(splash->size(), client->size() + QSize(2, 2) * SplashWindow::kDialogFrame);
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
+    }
+
+    void theSplashPicturesComeDrawnAsTheirSourcesDrawThem()
+    {
+        SplashWindow *splash = startSplash();
+        for (const char *name : { "imgLogo", "Image1" }) {
+            const auto *box = splash->findChild<ImageBox *>(name);
+            const Picture::Ptr &picture = box->picture();
+            const QSize shown = name == QByteArray("Image1") ? box->size() : picture->designSize();
+            // Drawn when the program was built, at the size the splash shows it...
+            const QResource drawn(QStringLiteral(":/drawn/") + picture->name());
+            QVERIFY2(drawn.isValid(), name);
+            QVERIFY(!decodeDrawn(drawn.uncompressedData(), shown).isNull());
+            // ...only at that size, and the same pixels as drawing it now.
+            QVERIFY(decodeDrawn(drawn.uncompressedData(), shown + QSize(1, 0)).isNull());
+            QCOMPARE(picture->image(shown), picture->draw(shown));
+            QCOMPARE(picture->image(shown * 2), picture->draw(shown * 2));
+        }
+        QImage image(3, 2, QImage::Format_ARGB32_Premultiplied);
+        image.fill(qRgba(0x10, 0x20, 0x30, 0x40));
+        image.setPixel(2, 1, qRgba(1, 2, 3, 4));
+        QCOMPARE(decodeDrawn(encodeDrawn(image), image.size()), image);
+        QVERIFY(decodeDrawn(encodeDrawn(image).chopped(1), image.size()).isNull());
     }
 
     void aCharacterKeyHandsOverOnceAndGoesNoFurther_data()
@@ -136,7 +185,7 @@ private slots:
         QTest::keyClick(splash, Qt::Key_A, Qt::AltModifier);
         QTest::qWait(50);
         QVERIFY(splash->isVisible());
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
     }
 
     void onlyTheFreeSurfaceOfThePanelTakesAClick()
@@ -147,7 +196,7 @@ private slots:
         QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3)); // the margin
         QTest::qWait(50);
         QVERIFY(splash->isVisible());
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
 
         QWidget *frame = splash->findChild<QWidget *>("Frame1");
         QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 20, 20));
@@ -190,11 +239,82 @@ private slots:
         std::filesystem::remove_all(folder.toStdString());
     }
 
+    void theGameWindowIsPreparedUnseenAndLoadedOnlyAtTheHandOver()
+    {
+        // Without its first word list the game cannot start: it says so and ends.
+        const QString folder = m_dir.filePath("sin informatica");
+        QVERIFY(QDir().mkpath(folder));
+        writeLists(folder);
+        QVERIFY(QFile::remove(folder + "/informatica.TXT"));
+        m_startup = std::make_unique<Startup>(QFile::encodeName(folder).toStdString(), &m_desktop);
+        QSignalSpy finished(m_startup.get(), &Startup::finished);
+        ModalAnswerer boxes;
+        boxes.answer({ "Aceptar" });
+        m_startup->start();
+        SplashWindow *splash = m_startup->splash();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        TRY_VERIFY(m_startup->gameWindowReady());
+
+        // Built and drawn offscreen, yet neither shown nor made a window of the window
+        // system, and not loaded: the counters show their designed captions, no list has
+        // been read, no message has come up and the program goes on.
+        QWidget *window = gameWindowBehindTheSplash();
+        QVERIFY(window != nullptr);
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->testAttribute(Qt::WA_WState_Created));
+        QVERIFY(m_startup->mainWindow() == nullptr);
+        QCOMPARE(window->findChild<QLabel *>("Label11")->text(), QStringLiteral("Label11"));
+        QCOMPARE(window->findChild<QLabel *>("Label7")->text(), QStringLiteral("Label7"));
+        QTest::qWait(50);
+        QVERIFY(boxes.seen.isEmpty());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(splash->isVisible());
+
+        // At the hand-over the game loads: the missing list, its message, the end.
+        splash->Form_KeyPress();
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
+        QVERIFY(boxes.seen[0].text.startsWith("No se encuentra la lista de palabras:\n"));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toInt(), 1);
+        QCOMPARE(shownGameWindowCount(), 0);
+        QVERIFY(!window->testAttribute(Qt::WA_WState_Created));
+    }
+
+    void aKeyWhileTheGameWindowIsPreparedHandsOverAtOnce()
+    {
+        m_startup
+            = std::make_unique<Startup>(QFile::encodeName(m_dir.path()).toStdString(), &m_desktop);
+        m_startup->start();
+        SplashWindow *splash = m_startup->splash();
+        // One pass of the event loop at a time, until the first steps behind the splash
+        // have run.
+        QElapsedTimer waited;
+        waited.start();
+        while (gameWindowBehindTheSplash() == nullptr && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(gameWindowBehindTheSplash() != nullptr);
+        QVERIFY(!m_startup->gameWindowReady());
+
+        // What is left is done at once, and the key goes no further than the splash.
+        QTest::keyClick(splash, Qt::Key_O);
+        QVERIFY(m_startup->gameWindowReady());
+        MainWindow *window = m_startup->mainWindow();
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QVERIFY(!splash->isVisible());
+        QCOMPARE(gameWindowCount(), 1);
+        QCOMPARE(window->findChild<QLabel *>("Label11")->text(), QStringLiteral("1"));
+        QCOMPARE(window->findChild<QLabel *>("Label4")->text(), QStringLiteral("0"));
+        QCOMPARE(window->findChild<QLabel *>("Pelicula1")->text(), QStringLiteral("----"));
+    }
+
     void theTimerHandsOverAfterThreeSeconds()
     {
         startSplash();
         QTest::qWait(2500);
-        QCOMPARE(gameWindowCount(), 0);
+        QCOMPARE(shownGameWindowCount(), 0);
         TRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
     }
 

@@ -2,6 +2,7 @@
 #include "appearance.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
+#include "pictures.h"
 #include "recordingdesktop.h"
 #include "trywait.h"
 
@@ -547,6 +548,59 @@ private slots:
         QCOMPARE(accessible("Letra_20")->text(QAccessible::Description),
             QStringLiteral("Tecla ya probada"));
         QCOMPARE(accessible("Text1")->text(QAccessible::Name), QStringLiteral("Solucion"));
+    }
+
+    void aWindowBuiltInStepsAndDrawnAheadShowsWhatOneBuiltAtOnceShows()
+    {
+        const Picture::Ptr wordmark = pictures::make(quimbelo::design::Picture::Wordmark);
+        MainWindow atOnce(m_surroundings);
+        QVERIFY(atOnce.load(wordmark));
+        atOnce.showCentred();
+
+        std::unique_ptr<MainWindow> inSteps = MainWindow::inSteps(m_surroundings);
+        QVERIFY(inSteps->findChildren<QWidget *>().isEmpty());
+        int built = 0;
+        while (inSteps->buildStep()) {
+            ++built;
+        }
+        // The frame, each of the 82 controls, the bindings: short steps.
+        QCOMPARE(built, 84);
+        QVERIFY(!inSteps->buildStep());
+        for (const std::function<void()> &step : inSteps->preparationSteps(wordmark)) {
+            step();
+        }
+        // Drawn ahead, but neither shown nor loaded.
+        QVERIFY(!inSteps->isVisible());
+        QVERIFY(!inSteps->testAttribute(Qt::WA_WState_Created));
+        QCOMPARE(inSteps->findChild<QLabel *>("Label11")->text(), QStringLiteral("Label11"));
+        QVERIFY(inSteps->load(wordmark));
+        inSteps->showCentred();
+
+        // The same controls in the same places and the same focus order...
+        auto layout = [](QWidget *window) {
+            QStringList controls;
+            for (const QWidget *control : window->findChildren<QWidget *>()) {
+                if (!control->objectName().isEmpty()) {
+                    controls << QStringLiteral("%1 %2,%3 %4x%5 %6")
+                                    .arg(control->objectName())
+                                    .arg(control->x())
+                                    .arg(control->y())
+                                    .arg(control->width())
+                                    .arg(control->height())
+                                    .arg(control->isVisible());
+                }
+            }
+            controls.sort();
+            QStringList focus;
+            QWidget *next = window->findChild<QWidget *>("Letra_0");
+            for (int i = 0; i < 60; ++i, next = next->nextInFocusChain()) {
+                focus << next->objectName();
+            }
+            return controls + focus;
+        };
+        QCOMPARE(layout(inSteps.get()), layout(&atOnce));
+        // ...and the same pixels, before any timer has changed a colour.
+        QCOMPARE(inSteps->grab().toImage(), atOnce.grab().toImage());
     }
 
     void aMissingListEndsWithAMessageAndNoWindow()
