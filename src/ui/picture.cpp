@@ -86,43 +86,53 @@ QPixmap Picture::pixmap(QSize size, qreal devicePixelRatio) const
 
 namespace {
 
-constexpr char kDrawnMagic[4] = { 'Q', 'P', 'X', '1' };
-constexpr qsizetype kDrawnHeader = 12;
+constexpr char kDrawnMagic[4] = { 'Q', 'P', 'X', '2' };
+constexpr qsizetype kDrawnSizeBytes = 8;
 
 } // namespace
 
-QByteArray encodeDrawn(const QImage &image)
+QByteArray encodeDrawn(const QList<QImage> &images)
 {
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const qsizetype count = qsizetype(pixels.width()) * pixels.height();
-    QByteArray data(kDrawnHeader + count * 4, Qt::Uninitialized);
-    char *out = data.data();
-    std::memcpy(out, kDrawnMagic, 4);
-    qToLittleEndian<quint32>(quint32(pixels.width()), out + 4);
-    qToLittleEndian<quint32>(quint32(pixels.height()), out + 8);
-    for (int y = 0; y < pixels.height(); ++y) {
-        qToLittleEndian<quint32>(pixels.constScanLine(y), pixels.width(),
-            out + kDrawnHeader + qsizetype(y) * pixels.width() * 4);
+    QByteArray data(kDrawnMagic, 4);
+    for (const QImage &image : images) {
+        const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const qsizetype at = data.size();
+        data.resize(at + kDrawnSizeBytes + qsizetype(pixels.width()) * pixels.height() * 4);
+        char *out = data.data() + at;
+        qToLittleEndian<quint32>(quint32(pixels.width()), out);
+        qToLittleEndian<quint32>(quint32(pixels.height()), out + 4);
+        out += kDrawnSizeBytes;
+        for (int y = 0; y < pixels.height(); ++y, out += pixels.width() * 4) {
+            qToLittleEndian<quint32>(pixels.constScanLine(y), pixels.width(), out);
+        }
     }
     return data;
 }
 
 QImage decodeDrawn(const QByteArray &data, QSize pixelSize)
 {
-    const qsizetype count = qsizetype(pixelSize.width()) * pixelSize.height();
-    if (pixelSize.isEmpty() || data.size() != kDrawnHeader + count * 4
-        || std::memcmp(data.constData(), kDrawnMagic, 4) != 0
-        || qFromLittleEndian<quint32>(data.constData() + 4) != quint32(pixelSize.width())
-        || qFromLittleEndian<quint32>(data.constData() + 8) != quint32(pixelSize.height())) {
+    if (data.size() < 4 || std::memcmp(data.constData(), kDrawnMagic, 4) != 0) {
         return {};
     }
-    QImage image(pixelSize, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < image.height(); ++y) {
-        qFromLittleEndian<quint32>(
-            data.constData() + kDrawnHeader + qsizetype(y) * image.width() * 4, image.width(),
-            image.scanLine(y));
+    for (qsizetype at = 4; at + kDrawnSizeBytes <= data.size();) {
+        const char *entry = data.constData() + at;
+        const qint64 width = qFromLittleEndian<quint32>(entry);
+        const qint64 height = qFromLittleEndian<quint32>(entry + 4);
+        const qint64 bytes = width * height * 4;
+        if (bytes > data.size() - at - kDrawnSizeBytes) {
+            return {}; // cut short
+        }
+        if (width == pixelSize.width() && height == pixelSize.height() && !pixelSize.isEmpty()) {
+            QImage image(pixelSize, QImage::Format_ARGB32_Premultiplied);
+            const char *in = entry + kDrawnSizeBytes;
+            for (int y = 0; y < image.height(); ++y, in += width * 4) {
+                qFromLittleEndian<quint32>(in, image.width(), image.scanLine(y));
+            }
+            return image;
+        }
+        at += kDrawnSizeBytes + qsizetype(bytes);
     }
-    return image;
+    return {};
 }
 
 QByteArray svgWithParts(const QByteArray &svg, int partCount)

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -39,7 +40,7 @@ public:
     // The picture scaled to fill size (logical pixels) exactly, aspect ratio ignored.
     QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
     // The same in pixels. When the program was built with this picture drawn at this
-    // size, as a resource ":/drawn/NAME", its pixels are copied from there: a window's
+    // size, in a resource ":/drawn/NAME", its pixels are copied from there: a window's
     // first frame then does not parse and draw the vector source.
     QImage image(QSize pixelSize) const;
     // The same drawn from the vector source, whatever was drawn ahead.
@@ -55,11 +56,11 @@ private:
     QString m_name;
 };
 
-// Pixels drawn ahead, as the program keeps them: "QPX1", the width and the height as
-// 32-bit little-endian numbers, then the premultiplied ARGB pixels row by row, each a
-// 32-bit little-endian number.
-QByteArray encodeDrawn(const QImage &image);
-// The pixels, or a null image when the data are not pixels of that size.
+// Pixels drawn ahead, as the program keeps them: "QPX2", then for each image its width
+// and height as 32-bit little-endian numbers and its premultiplied ARGB pixels row by
+// row, each a 32-bit little-endian number.
+QByteArray encodeDrawn(const QList<QImage> &images);
+// The image of that size among them, or a null image.
 QImage decodeDrawn(const QByteArray &data, QSize pixelSize);
 
 // The width and height a drawing declares, in pixels; empty when it declares none.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "desktop.h"
+#include "form1.h"
 #include "imagebox.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
@@ -8,6 +9,7 @@
 #include "splashwindow.h"
 #include "startup.h"
 #include "trywait.h"
+#include "twips.h"
 
 #include <QAction>
 #include <QDialog>
@@ -146,11 +148,25 @@ private slots:
             QCOMPARE(picture->image(shown), picture->draw(shown));
             QCOMPARE(picture->image(shown * 2), picture->draw(shown * 2));
         }
-        QImage image(3, 2, QImage::Format_ARGB32_Premultiplied);
-        image.fill(qRgba(0x10, 0x20, 0x30, 0x40));
-        image.setPixel(2, 1, qRgba(1, 2, 3, 4));
-        QCOMPARE(decodeDrawn(encodeDrawn(image), image.size()), image);
-        QVERIFY(decodeDrawn(encodeDrawn(image).chopped(1), image.size()).isNull());
+        // The game window's wordmark, too, at the size it shows it.
+        const Picture::Ptr &wordmark = splash->wordmark();
+        const QSize image7
+            = twips::rect(quimbelo::design::get(quimbelo::design::form1::kWindow, "Image7").place)
+                  .size();
+        QVERIFY(!decodeDrawn(QResource(":/drawn/wordmark").uncompressedData(), image7).isNull());
+        QCOMPARE(wordmark->image(image7), wordmark->draw(image7));
+
+        QImage small(3, 2, QImage::Format_ARGB32_Premultiplied);
+        small.fill(qRgba(0x10, 0x20, 0x30, 0x40));
+        small.setPixel(2, 1, qRgba(1, 2, 3, 4));
+        QImage wide(5, 1, QImage::Format_ARGB32_Premultiplied);
+        wide.fill(qRgba(9, 8, 7, 255));
+        const QByteArray both = encodeDrawn({ small, wide });
+        QCOMPARE(decodeDrawn(both, small.size()), small);
+        QCOMPARE(decodeDrawn(both, wide.size()), wide);
+        QVERIFY(decodeDrawn(both, QSize(2, 3)).isNull());
+        // Data cut short give nothing rather than pixels read past their end.
+        QVERIFY(decodeDrawn(both.chopped(1), wide.size()).isNull());
     }
 
     void aCharacterKeyHandsOverOnceAndGoesNoFurther_data()
