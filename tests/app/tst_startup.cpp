@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include "about.h"
+#include "aboutwindow.h"
 #include "appearance.h"
 #include "desktop.h"
 #include "form1.h"
+#include "formbuilder.h"
 #include "imagebox.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "recordingdesktop.h"
+#include "splash.h"
 #include "splashwindow.h"
 #include "startup.h"
 #include "trywait.h"
@@ -115,6 +119,54 @@ private slots:
         m_startup.reset();
         m_desktop = RecordingDesktop {};
         QTest::qWait(1); // lets the closed splash be deleted
+    }
+
+    // Every control of the splash and of About at its place, in its font and alignment,
+    // with its caption; labels may only grow to the right of a left-aligned text.
+    void theSplashAndAboutAreBuiltAsDesigned()
+    {
+        using namespace quimbelo::design;
+        SplashWindow *splash = startSplash();
+        AboutWindow about(nullptr);
+        for (const auto &[window, shown] :
+            { std::pair { &splash::kWindow, static_cast<QWidget *>(splash) },
+                std::pair { &about::kWindow, static_cast<QWidget *>(&about) } }) {
+            for (const Control &control : window->controls) {
+                const QString name = FormBuilder::objectName(control.name, control.index);
+                if (control.kind == Kind::Timer) {
+                    QCOMPARE(shown->findChild<QTimer *>(name)->interval(), control.interval);
+                    continue;
+                }
+                auto *widget = shown->findChild<QWidget *>(name);
+                QVERIFY2(widget != nullptr, qPrintable(name));
+                const QRect designed = twips::rect(control.place);
+                QCOMPARE(widget->y(), designed.y());
+                if (control.kind == Kind::PictureBox) {
+                    continue; // sized to its picture
+                }
+                QCOMPARE(widget->height(), designed.height());
+                QVERIFY2(widget->width() >= designed.width(), qPrintable(name));
+                QCOMPARE(widget->isVisibleTo(shown), !control.has(kHidden));
+                auto *label = qobject_cast<QLabel *>(widget);
+                if (label == nullptr) {
+                    continue;
+                }
+                if (control.align == Align::Right) {
+                    QCOMPARE(widget->geometry().right(), designed.right());
+                    QVERIFY(label->alignment() & Qt::AlignRight);
+                } else {
+                    QCOMPARE(widget->x(), designed.x());
+                }
+                if (!control.has(kDesignCaption)) {
+                    QCOMPARE(label->text(), designText(control.caption));
+                }
+                if (!control.font.isDefault()) {
+                    QCOMPARE(label->font().family(), designText(control.font.family));
+                    QCOMPARE(label->font().pointSizeF(), control.font.points);
+                    QCOMPARE(label->font().bold(), control.font.bold);
+                }
+            }
+        }
     }
 
     void theSplashShowsTheVersionBuiltFromTheProgram()
