@@ -246,6 +246,20 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             m_game.Timer2_Timer();
         }
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            rememberFocus();
+        }
+        break;
+    case WM_SETFOCUS:
+        // Back in the window, the control that had the focus takes it again, as in a
+        // dialog, so that typing goes on reaching the letter keys.
+        if (m_focusOnReturn != nullptr && IsChild(m_hwnd, m_focusOnReturn)
+            && IsWindowEnabled(m_focusOnReturn) && IsWindowVisible(m_focusOnReturn)) {
+            SetFocus(m_focusOnReturn);
+            return 0;
+        }
+        break;
     case WM_DPICHANGED:
         m_controls.layout(HIWORD(wParam));
         fitPelicula1();
@@ -277,6 +291,7 @@ void GameWindow::command(int id, int code)
         m_game.MnAyuda2_Click();
     } else if (id == menuCommand("MnAcerca")) {
         if (onAbout) {
+            rememberFocus();
             onAbout();
         }
     }
@@ -518,9 +533,20 @@ void GameWindow::setTextColour(ColourLabel label, Rgb colour)
     m_controls.setTextColour(labelOf(label), FormBuilder::colourRef(colour));
 }
 
+void GameWindow::rememberFocus()
+{
+    // A modal window disables this one before it takes the activation, and with that
+    // the focus is gone: it is kept here first.
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(m_hwnd, focus)) {
+        m_focusOnReturn = focus;
+    }
+}
+
 MessageAnswer GameWindow::messageBox(
     const std::string &text, MessageStyle style, const std::string &title)
 {
+    rememberFocus();
     return messagebox::show(
         m_hwnd != nullptr && IsWindowVisible(m_hwnd) ? m_hwnd : nullptr, text, style, title);
 }

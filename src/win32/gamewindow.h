@@ -79,6 +79,7 @@ private:
     void command(int id, int code);
     void fitPelicula1();
     void finish(int status);
+    void rememberFocus();
     FormBuilder::Control &labelOf(quimbelo::Caption label) const;
     FormBuilder::Control &labelOf(quimbelo::ColourLabel label) const;
     FormBuilder::Control &imageOf(quimbelo::ImageControl control) const;
@@ -86,6 +87,7 @@ private:
     quimbelo::Game m_game;
     HWND m_hwnd = nullptr;
     HACCEL m_accelerators = nullptr;
+    HWND m_focusOnReturn = nullptr; // the control that takes the focus when the window does
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     mutable FormBuilder m_controls;

@@ -297,6 +297,12 @@ TEST_CASE("Typed letters win a round, and Sí starts the next")
     CHECK(game.shown("Pelicula1") == L"----");
     CHECK(IsWindowEnabled(game.hwnd("Letra", 9)) != FALSE);
     CHECK(game.endStatus == -1);
+
+    // The boxes took the focus; back in the game window, typing guesses again.
+    REQUIRE(GetParent(GetFocus()) == game.window.hwnd());
+    game.type(L'p');
+    CHECK(game.shown("Label4") == L"1");
+    CHECK(game.shown("Pelicula1") == L"P---");
 }
 
 TEST_CASE("Eleven misses lose the round, and No ends the program")
