@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages the project needs, only those that are missing. The names
 # are those of Debian 12 and Debian 13 alike: no package named after a compiler version.
-#   tools/setup-debian.sh play   building and playing the game
-#   tools/setup-debian.sh test   also everything the tests use
+#   tools/setup-debian.sh play      building and playing the game
+#   tools/setup-debian.sh windows   building the Windows program and its packages
+#   tools/setup-debian.sh test      also everything the tests use
 set -euo pipefail
 
 play=(
@@ -11,24 +12,29 @@ play=(
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-liberation fonts-comic-neue
 )
-test=(
+# The Windows program is cross-built; its pictures are drawn by a tool built with Qt here.
+windows=(
     "${play[@]}"
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
+)
+test=(
+    "${windows[@]}"
     clang libclang-rt-dev
     xvfb xauth xdotool imagemagick x11-utils
     appstream desktop-file-utils dpkg-dev file
     python3-pyatspi at-spi2-core dbus
     python3 wspanish hunspell-es
     clang-format
-    # The Windows program: cross-built, then tested under Wine. Debian 12 and 13 both
-    # name Wine's 64-bit loader wine64.
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 doctest-dev
-    wine wine64 fonts-wine
+    # The Windows program is tested under Wine. Debian 12 and 13 both name Wine's 64-bit
+    # loader wine64.
+    doctest-dev wine wine64 fonts-wine
 )
 
 case "${1:-play}" in
     play) wanted=("${play[@]}") ;;
+    windows) wanted=("${windows[@]}") ;;
     test) wanted=("${test[@]}") ;;
-    *) echo "usage: $0 play|test" >&2; exit 2 ;;
+    *) echo "usage: $0 play|windows|test" >&2; exit 2 ;;
 esac
 
 missing=()
