@@ -6,10 +6,12 @@ letters, an ampersand and an apostrophe) beside one-word lists, starts it there 
 the run's Wine prefix and X server, plays it with real X key and mouse events (xdotool)
 and reads its windows from outside the process with qreader.exe. A recording stand-in
 takes Notepad's place and the mail program's, so the help file and the mail links are
-seen as they are handed over. Screenshots are kept in the artefacts folder.
+seen as they are handed over. Screenshots are kept in the artefacts folder. The scenarios
+of the release packages, zip and installer, are in packages_e2e.py.
 
     windows_e2e.py --wine WINE_SH --state STATE --program EXE --reader EXE
-                   --recorder EXE --source SRC --artefacts DIR SCENARIO
+                   --recorder EXE --source SRC --artefacts DIR
+                   [--shortcut EXE --zip ZIP --setup EXE] SCENARIO
 
 Needs xdotool and imagemagick besides Wine and Xvfb.
 """
@@ -26,6 +28,7 @@ FOLDER = "Mis Juegos\\Ñandú & Cía's"
 PROGRAM = "C:\\" + FOLDER + "\\quimbelo.exe"
 WORD = "paño"
 GAME_TITLE = "Quimbelo  2.0 Brundel .. Especial Tornelas"
+LISTS = ("propios.TXT", "peliculas.TXT", "informatica.TXT", "diccionario.TXT")
 WAIT = 15.0  # the longest anything the player does may take to show under Wine
 
 
@@ -36,6 +39,13 @@ class Failure(Exception):
 def check(condition, message):
     if not condition:
         raise Failure(message)
+
+
+def write_lists(folder, word):
+    """Every theme's list, as a player may write it: one word, in Windows-1252."""
+    for name in LISTS:
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(word.encode("cp1252") + b"\r\n")
 
 
 class Screen:
@@ -111,15 +121,21 @@ class Session:
         result = self.wine("reg.exe", "add", key, *where, "/t", kind, "/d", value, "/f")
         check(result.returncode == 0, f"cannot set {key}\\{name}")
 
+    def unix_path(self, windows_path):
+        """Where a path on the prefix's drive C: lies here."""
+        check(windows_path[:3].upper() == "C:\\", f"not on drive C: {windows_path!r}")
+        return os.path.join(self.drive_c, *windows_path[3:].split("\\"))
+
     def prepare(self):
-        folder = os.path.join(self.drive_c, *FOLDER.split("\\"))
+        folder = self.unix_path(PROGRAM.rsplit("\\", 1)[0])
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
         shutil.copy(self.args.program, os.path.join(folder, "quimbelo.exe"))
-        for theme in ("propios", "peliculas", "informatica", "diccionario"):
-            with open(os.path.join(folder, theme + ".TXT"), "wb") as f:
-                f.write(WORD.encode("cp1252") + b"\r\n")
+        write_lists(folder, WORD)
         shutil.copy(os.path.join(self.args.source, "data", "leeme.txt"), folder)
+        self.stand_ins()
+
+    def stand_ins(self):
         # The recorder stands in for Notepad, which the game starts by its full path, and
         # for the mail program that the shell opens a "mailto:" link with.
         system32 = os.path.join(self.drive_c, "windows", "system32")
@@ -130,11 +146,11 @@ class Session:
         if os.path.exists(self.record):
             os.remove(self.record)
 
-    def start(self):
+    def start(self, program=PROGRAM):
         env = dict(self.env, QUIMBELO_RECORD="Z:" + self.record.replace("/", "\\"),
                    QUIMBELO_WINE_OVERRIDES="notepad.exe=n")
         self.started = time.monotonic()
-        self.process = subprocess.Popen([self.args.wine, "run", self.state, PROGRAM],
+        self.process = subprocess.Popen([self.args.wine, "run", self.state, program],
                                         env=env, cwd=self.artefacts, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -333,14 +349,20 @@ SCENARIOS = {"play": play, "hidpi": hidpi}
 
 
 def main():
+    # The release packages' scenarios share this driver.
+    from packages_e2e import SCENARIOS as PACKAGE_SCENARIOS
+
+    scenarios = {**SCENARIOS, **PACKAGE_SCENARIOS}
     parser = argparse.ArgumentParser()
     for option in ("wine", "state", "program", "reader", "recorder", "source", "artefacts"):
         parser.add_argument("--" + option, required=True)
-    parser.add_argument("scenario", choices=SCENARIOS)
+    for option in ("shortcut", "zip", "setup"):
+        parser.add_argument("--" + option)
+    parser.add_argument("scenario", choices=scenarios)
     args = parser.parse_args()
     session = Session(args)
     try:
-        SCENARIOS[args.scenario](session)
+        scenarios[args.scenario](session)
     except Exception:
         traceback.print_exc()
         try:
