@@ -66,7 +66,10 @@ work=$(mktemp -d /tmp/quimbelo-bench-windows.XXXXXX)
 state=$work/wine
 keeper=
 cleanup() {
-    [ -n "$keeper" ] && kill "$keeper" 2>/dev/null && wait "$keeper" 2>/dev/null
+    if [ -n "$keeper" ]; then
+        kill "$keeper" 2>/dev/null || true
+        wait "$keeper" 2>/dev/null || true
+    fi
     "$root/tests/win32/wine.sh" stop "$state" >/dev/null 2>&1 || true
     rm -rf "$work"
 }
