@@ -160,7 +160,7 @@ show win32_round_key_to_frame_ms "$(value "$work/rounds.txt" round_key_to_frame_
 # --- The program's size --------------------------------------------------------------------
 size_kb() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.0f", b / 1024 }'; }
 if "$BENCH_OBJDUMP" -h "$QUIMBELO_EXE" | grep -q '\.debug_'; then
-    stripped="not stripped: it keeps the debugging sections of the static C++ runtime"
+    stripped="not stripped: it keeps the debugging sections of the static runtime"
 else
     stripped="stripped"
 fi
