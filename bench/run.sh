@@ -3,7 +3,8 @@
 # Builds every benchmark (Release, in build/bench) and runs them all, printing each figure
 # as "name: value unit" beside its floor measured in the same run. Not part of the tests:
 # the figures depend on the machine and on what else it is doing. Linux with X11 (an Xvfb
-# of its own); bench/RESULTS.md keeps each system's runs under a heading of its own.
+# of its own); bench/RESULTS.md keeps each system's runs under a heading of its own. The
+# last section, bench/run-windows.sh, measures the Windows program under Wine the same way.
 #
 #   bench/run.sh
 #
@@ -13,6 +14,7 @@
 #   BENCH_RUNS        start-ups of each program         (15, medians)
 #   BENCH_IDLE_S      seconds watched for idle load     (30)
 #   BENCH_PLAY_ROUNDS F2 presses in the memory figures (100)
+#   BENCH_WINDOWS     0 leaves out the Windows program  (1)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -44,6 +46,7 @@ cmake -S "$root/bench" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
 cmake --build "$build" -j"$(nproc)" >&2
 # shellcheck source=/dev/null
 . "$build/bench_paths.sh"
+"$BENCH_FIRSTFRAME_TEST" >&2
 
 work=$(mktemp -d /tmp/quimbelo-bench.XXXXXX)
 xvfb_pid=
@@ -53,22 +56,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) { print "nan" } else if (NR % 2) { print v[(NR + 1) / 2] } else { print (v[NR / 2] + v[NR / 2 + 1]) / 2 } }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "nan" }'; }
-# The value of "name: value unit" in a result file.
-value() { awk -v n="$2:" '$1 == n { print $2; exit }' "$1"; }
-show() { printf '%s: %s %s\n' "$1" "$2" "$3"; }
-goal() { # name value limit [<]
-    local op=${4:-<=}
-    if awk -v v="$2" -v l="$3" -v op="$op" 'BEGIN { exit !(op == "<" ? v + 0 < l + 0 : v + 0 <= l + 0) }'; then
-        printf 'goal %s %s %s: met (%s)\n' "$1" "$op" "$3" "$2"
-    else
-        printf 'goal %s %s %s: MISSED (%s)\n' "$1" "$op" "$3" "$2"
-    fi
-}
+# shellcheck source=bench/lib.sh
+. "$root/bench/lib.sh"
 
 echo "# Quimbelo benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC')"
-echo "# $(nproc) CPUs, $(lscpu | awk -F: '/Model name/ { gsub(/^ +/, "", $2); print $2; exit }'), load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "# $(nproc) CPUs, $(lscpu | awk -F: '/Model name/ { gsub(/^ +/, "", $2); print $2; exit }'), load average $(loadavg)"
 echo
 
 # --- 1. A new round from the dictionary --------------------------------------------------------
@@ -221,7 +213,14 @@ if ! awk -v k="$(value "$work/rounds_dict.txt" read_per_round_kb)" 'BEGIN { exit
 fi
 echo
 
-echo "# load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+# --- 5. The Windows program under Wine ------------------------------------------------------
+if [ "${BENCH_WINDOWS:-1}" != 0 ]; then
+    BENCH_XPROBE=$BENCH_XPROBE BENCH_PROBE_LOG=$work/probe.log BENCH_RUNS=$runs \
+        BENCH_PLAY_ROUNDS=$play_rounds "$root/bench/run-windows.sh"
+    echo
+fi
+
+echo "# load average at the end: $(loadavg)"
 echo
 echo "## Goals"
 goal new_round_ratio "$(value "$work/newround.txt" new_round_ratio)" 3

@@ -4,8 +4,13 @@
 //
 // A window's first frame is the moment the program has painted all of it: the X DAMAGE
 // extension reports every rectangle the program draws into a top-level window, and the
-// frame is complete once those rectangles cover the whole window. Keys and clicks are
-// sent through XTEST, the way xdotool sends them.
+// frame is complete once those rectangles cover the whole window (firstframe.h). Keys and
+// clicks are sent through XTEST, the way xdotool sends them.
+//
+// Programs under Wine send each control's paint to the X server as soon as it is drawn,
+// after a first put of the whole window with its background and frame only: for them,
+// --quiet MS puts the first frame at the last rectangle the window drew for the first time
+// once it has been covered whole, when it then drew no new rectangle for MS ms.
 //
 //   bench_xprobe startup [--runs N] [--handover] [--settle MS] -- COMMAND...
 //       exec to the first frame of the first window; with --handover, the key "x" on it
@@ -19,9 +24,11 @@
 //       read per round.
 //
 // Every mode takes --settle MS (the pause before the key that hands over, and after the
-// window it opens) and --prefix P (put before every result's name).
+// window it opens), --quiet MS (above) and --prefix P (put before every result's name).
 //
 // Results are printed on stdout as "name: value unit" lines; details go to stderr.
+
+#include "firstframe.h"
 
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -76,26 +83,16 @@ double median(std::vector<double> values)
     std::exit(1);
 }
 
-struct Rect
-{
-    int x, y, w, h;
-    bool operator<(const Rect &o) const
-    {
-        return std::tie(x, y, w, h) < std::tie(o.x, o.y, o.w, o.h);
-    }
-};
-
 struct Window
 {
     xcb_window_t id = 0;
     xcb_damage_damage_t damage = 0;
     int width = 0, height = 0;
     bool mapped = false;
+    double createTime = NAN; // when the probe saw it created (or first mapped)
     double mapTime = NAN;
     double firstDamage = NAN;
-    double complete = NAN; // the whole window painted
-    std::vector<std::uint8_t> covered;
-    long coveredCount = 0;
+    FirstFrame frame; // when its first frame was complete
     long damageEvents = 0;
     std::vector<std::pair<double, Rect>> log; // kept while logging is on
 };
@@ -277,16 +274,24 @@ public:
 
     void forgetWindows() { m_windows.clear(); }
 
+    // With quietMs > 0, a window's first frame ends the burst of new rectangles (above).
+    void setQuiet(double quietMs) { m_quietMs = quietMs; }
+
+    // The time of the window's first frame once it is known, else NaN.
+    double frameOf(Window *window) { return window->frame.frame(nowMs(), m_quietMs); }
+
 private:
-    void track(xcb_window_t id, int width, int height)
+    void track(xcb_window_t id, int width, int height, double t)
     {
         Window &window = m_windows[id];
         if (window.id) {
             return;
         }
         window.id = id;
+        window.createTime = t;
         window.width = width;
         window.height = height;
+        window.frame.resize(width, height);
         window.damage = xcb_generate_id(m_conn);
         xcb_damage_create(m_conn, window.damage, id, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
         xcb_flush(m_conn);
@@ -301,7 +306,7 @@ private:
         if (type == XCB_CREATE_NOTIFY) {
             auto *e = reinterpret_cast<xcb_create_notify_event_t *>(event);
             if (e->parent == m_root) {
-                track(e->window, e->width, e->height);
+                track(e->window, e->width, e->height, t);
             }
         } else if (type == XCB_CONFIGURE_NOTIFY) {
             auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event);
@@ -309,8 +314,7 @@ private:
                 if (window->width != e->width || window->height != e->height) {
                     window->width = e->width;
                     window->height = e->height;
-                    window->covered.clear();
-                    window->coveredCount = 0;
+                    window->frame.resize(e->width, e->height);
                 }
             }
         } else if (type == XCB_MAP_NOTIFY) {
@@ -318,7 +322,7 @@ private:
             if (!find(e->window)) {
                 xcb_get_geometry_reply_t *g
                     = xcb_get_geometry_reply(m_conn, xcb_get_geometry(m_conn, e->window), nullptr);
-                track(e->window, g ? g->width : 0, g ? g->height : 0);
+                track(e->window, g ? g->width : 0, g ? g->height : 0, t);
                 free(g);
             }
             Window *window = find(e->window);
@@ -348,25 +352,7 @@ private:
             if (std::isnan(window->firstDamage)) {
                 window->firstDamage = t;
             }
-            if (std::isnan(window->complete) && window->width > 0 && window->height > 0) {
-                if (window->covered.empty()) {
-                    window->covered.assign(
-                        static_cast<std::size_t>(window->width) * window->height, 0);
-                }
-                for (int y = std::max(0, r.y); y < std::min(window->height, r.y + r.h); ++y) {
-                    for (int x = std::max(0, r.x); x < std::min(window->width, r.x + r.w); ++x) {
-                        std::uint8_t &cell
-                            = window->covered[static_cast<std::size_t>(y) * window->width + x];
-                        if (!cell) {
-                            cell = 1;
-                            ++window->coveredCount;
-                        }
-                    }
-                }
-                if (window->coveredCount >= static_cast<long>(window->width) * window->height) {
-                    window->complete = t;
-                }
-            }
+            window->frame.draw(r, t);
         }
     }
 
@@ -375,6 +361,7 @@ private:
     uint8_t m_damageEvent = 0;
     std::map<xcb_window_t, Window> m_windows;
     xcb_window_t m_logging = 0;
+    double m_quietMs = 0;
 };
 
 struct Options
@@ -383,6 +370,7 @@ struct Options
     int runs = 5;
     bool handOver = false;
     double settleMs = 300;
+    double quietMs = 0;
     double seconds = 30;
     long xserverPid = 0;
     int rounds = 100;
@@ -418,6 +406,8 @@ Options parse(int argc, char **argv)
             o.handOver = true;
         } else if (a == "--settle") {
             o.settleMs = std::atof(value());
+        } else if (a == "--quiet") {
+            o.quietMs = std::atof(value());
         } else if (a == "--seconds") {
             o.seconds = std::atof(value());
         } else if (a == "--xserver-pid") {
@@ -490,7 +480,7 @@ Window *firstFrame(Display &display, const Child &child, double timeoutMs)
     Window *found = nullptr;
     display.waitFor(child.started + timeoutMs, [&] {
         for (Window *w : display.mappedWindows()) {
-            if (!std::isnan(w->complete)) {
+            if (!std::isnan(display.frameOf(w))) {
                 found = w;
                 return true;
             }
@@ -506,7 +496,7 @@ Window *nextFrame(Display &display, xcb_window_t from, double since, double time
     Window *found = nullptr;
     display.waitFor(since + timeoutMs, [&] {
         for (Window *w : display.mappedWindows()) {
-            if (w->id != from && w->mapTime >= since && !std::isnan(w->complete)) {
+            if (w->id != from && w->mapTime >= since && !std::isnan(display.frameOf(w))) {
                 found = w;
                 return true;
             }
@@ -540,8 +530,9 @@ double runMsOf(long pid)
 struct Started
 {
     Child child;
-    Window *first = nullptr;
+    Window first; // a copy: the program may destroy the window when it hands over
     Window *window = nullptr; // the one measured on: the next window when handing over
+    double keyTime = NAN;
     double firstMs = NAN, handOverMs = NAN;
     double firstCpuMs = NAN, handOverCpuMs = NAN; // CPU the program used for them
     int firstColours = 0, windowColours = 0;
@@ -552,28 +543,30 @@ Started start(Display &display, const Options &o)
     Started s;
     display.forgetWindows();
     s.child = launch(o);
-    s.first = firstFrame(display, s.child, 20000);
-    if (!s.first) {
+    Window *first = firstFrame(display, s.child, 20000);
+    if (!first) {
         stop(s.child);
         fail("the program showed no window within 20 s");
     }
-    s.firstMs = s.first->complete - s.child.started;
+    s.firstMs = display.frameOf(first) - s.child.started;
     s.firstCpuMs = runMsOf(s.child.pid);
-    s.firstColours = display.coloursIn(s.first);
-    s.window = s.first;
+    s.firstColours = display.coloursIn(first);
+    s.first = *first;
+    s.window = first;
     if (o.handOver) {
         display.sleepPumping(o.settleMs);
-        const xcb_window_t splash = s.first->id;
+        const xcb_window_t splash = first->id;
         const xcb_keycode_t x = display.keycodeOf(0x0078);
         const double cpuBefore = runMsOf(s.child.pid);
         const double keyTime = nowMs();
+        s.keyTime = keyTime;
         display.pressKey(x);
         s.window = nextFrame(display, splash, keyTime, 20000);
         if (!s.window) {
             stop(s.child);
             fail("no second window within 20 s of the key");
         }
-        s.handOverMs = s.window->complete - keyTime;
+        s.handOverMs = display.frameOf(s.window) - keyTime;
         s.handOverCpuMs = runMsOf(s.child.pid) - cpuBefore;
         s.windowColours = display.coloursIn(s.window);
     }
@@ -657,22 +650,44 @@ void out(const Options &o, const char *name, double value, const char *unit)
 
 int runStartup(Display &display, const Options &o)
 {
-    std::vector<double> first, handOver, firstCpu, handOverCpu;
+    std::vector<double> first, handOver, firstCpu, handOverCpu, firstRects, handOverRects;
+    // The steps of each: until its window was created, from then until it was mapped, and
+    // from then until its first frame.
+    std::map<std::string, std::vector<double>> steps;
     for (int run = 0; run < o.runs; ++run) {
         Started s = start(display, o);
         first.push_back(s.firstMs);
         firstCpu.push_back(s.firstCpuMs);
         handOverCpu.push_back(s.handOverCpuMs);
+        firstRects.push_back(s.first.frame.newRects());
+        handOverRects.push_back(o.handOver ? s.window->frame.newRects() : NAN);
+        const double started = s.child.started;
+        steps["first_created_ms"].push_back(s.first.createTime - started);
+        steps["first_built_ms"].push_back(s.first.mapTime - s.first.createTime);
+        steps["first_painted_ms"].push_back(s.firstMs + started - s.first.mapTime);
+        if (o.handOver) {
+            steps["handover_created_ms"].push_back(s.window->createTime - s.keyTime);
+            steps["handover_built_ms"].push_back(s.window->mapTime - s.window->createTime);
+            steps["handover_painted_ms"].push_back(s.handOverMs + s.keyTime - s.window->mapTime);
+        }
         std::fprintf(stderr,
-            "  run %d: first window %dx%d mapped %.1f ms, first damage %.1f ms, whole %.1f ms (%d "
-            "colours, %.1f ms CPU)",
-            run + 1, s.first->width, s.first->height, s.first->mapTime - s.child.started,
-            s.first->firstDamage - s.child.started, s.firstMs, s.firstColours, s.firstCpuMs);
+            "  run %d: first window %dx%d mapped %.1f ms, first damage %.1f ms, whole %.1f ms",
+            run + 1, s.first.width, s.first.height, s.first.mapTime - started,
+            s.first.firstDamage - started, s.first.frame.complete() - started);
+        if (o.quietMs > 0) {
+            std::fprintf(
+                stderr, ", last of %d new rectangles %.1f ms", s.first.frame.newRects(), s.firstMs);
+        }
+        std::fprintf(stderr, " (%d colours, %.1f ms CPU)", s.firstColours, s.firstCpuMs);
         if (o.handOver) {
             handOver.push_back(s.handOverMs);
-            std::fprintf(stderr,
-                "; next window %dx%d whole %.1f ms after the key (%d colours, %.1f ms CPU)",
-                s.window->width, s.window->height, s.handOverMs, s.windowColours, s.handOverCpuMs);
+            std::fprintf(stderr, "; next window %dx%d whole %.1f ms after the key", s.window->width,
+                s.window->height, s.window->frame.complete() - s.keyTime);
+            if (o.quietMs > 0) {
+                std::fprintf(stderr, ", last of %d new rectangles %.1f ms",
+                    s.window->frame.newRects(), s.handOverMs);
+            }
+            std::fprintf(stderr, " (%d colours, %.1f ms CPU)", s.windowColours, s.handOverCpuMs);
         }
         std::fprintf(stderr, "\n");
         stop(s.child);
@@ -680,9 +695,18 @@ int runStartup(Display &display, const Options &o)
     }
     out(o, "first_frame_ms", median(first), "ms");
     out(o, "first_frame_cpu_ms", median(firstCpu), "ms");
+    if (o.quietMs > 0) {
+        out(o, "first_frame_new_rects", median(firstRects), "");
+    }
+    for (const auto &[name, values] : steps) {
+        out(o, name.c_str(), median(values), "ms");
+    }
     if (o.handOver) {
         out(o, "handover_ms", median(handOver), "ms");
         out(o, "handover_cpu_ms", median(handOverCpu), "ms");
+        if (o.quietMs > 0) {
+            out(o, "handover_new_rects", median(handOverRects), "");
+        }
     }
     return 0;
 }
@@ -844,6 +868,7 @@ int main(int argc, char **argv)
     const Options o = parse(argc, argv);
     signal(SIGPIPE, SIG_IGN);
     Display display;
+    display.setQuiet(o.quietMs);
     if (o.mode == "startup") {
         return runStartup(display, o);
     }
