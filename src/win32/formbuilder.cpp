@@ -188,6 +188,12 @@ COLORREF FormBuilder::colourRef(const Colour &colour)
 
 void FormBuilder::build(const Window &design, HWND window)
 {
+    begin(design, window);
+    buildSome(m_unbuilt.size());
+}
+
+void FormBuilder::begin(const Window &design, HWND window)
+{
     registerFrameClass();
     m_design = &design;
     m_window = window;
@@ -210,35 +216,50 @@ void FormBuilder::build(const Window &design, HWND window)
         if (control.background != CLR_INVALID) {
             control.backgroundBrush = CreateSolidBrush(control.background);
         }
-        control.picture = pictures::Picture::make(designed->picture, designed->index);
         control.toolTip = win32text::fromUtf8(designed->toolTip);
         m_controls.push_back(std::move(control));
     }
 
     // Containers first, so that what they hold has a parent; then everything in order.
-    const Kind *previousKind = nullptr;
-    HWND previousParent = nullptr;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (Control &control : m_controls) {
-            const quimbelo::design::Control &designed = *control.design;
-            if (isContainerKind(designed.kind) != (pass == 0)) {
-                continue;
-            }
-            HWND parent = window;
-            if (!designed.container.empty()) {
-                parent = get(designed.container).hwnd;
-            }
-            control.container = parent;
-            const bool optionRun = previousKind != nullptr && *previousKind == Kind::Option
-                && designed.kind == Kind::Option && previousParent == parent;
-            control.hwnd = create(control, parent, !optionRun);
-            if (control.hwnd != nullptr) {
-                previousKind = &designed.kind;
-                previousParent = parent;
+    for (int pass = 1; pass >= 0; --pass) {
+        for (auto control = m_controls.rbegin(); control != m_controls.rend(); ++control) {
+            if (isContainerKind(control->design->kind) == (pass == 0)) {
+                m_unbuilt.push_back(&*control);
             }
         }
     }
+    m_previousKind = nullptr;
+    m_previousParent = nullptr;
+}
+
+bool FormBuilder::buildSome(std::size_t count)
+{
+    if (m_unbuilt.empty()) {
+        return true;
+    }
+    for (; count > 0 && !m_unbuilt.empty(); --count) {
+        Control &control = *m_unbuilt.back();
+        m_unbuilt.pop_back();
+        const quimbelo::design::Control &designed = *control.design;
+        control.picture = pictures::Picture::make(designed.picture, designed.index);
+        HWND parent = m_window;
+        if (!designed.container.empty()) {
+            parent = get(designed.container).hwnd;
+        }
+        control.container = parent;
+        const bool optionRun = m_previousKind != nullptr && *m_previousKind == Kind::Option
+            && designed.kind == Kind::Option && m_previousParent == parent;
+        control.hwnd = create(control, parent, !optionRun);
+        if (control.hwnd != nullptr) {
+            m_previousKind = &designed.kind;
+            m_previousParent = parent;
+        }
+    }
+    if (!m_unbuilt.empty()) {
+        return false;
+    }
     layout(m_dpi);
+    return true;
 }
 
 HWND FormBuilder::create(Control &control, HWND parent, bool groupStart)

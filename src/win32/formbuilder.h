@@ -40,6 +40,10 @@ public:
 
     // Builds every control of design into window, whose client area is the design's.
     void build(const quimbelo::design::Window &design, HWND window);
+    // The same in steps, so that a window can be built while the program answers its
+    // player: begin, then buildSome until it says that every control is built.
+    void begin(const quimbelo::design::Window &design, HWND window);
+    bool buildSome(std::size_t count);
 
     // Places and fonts at the window's DPI, again after it changed.
     void layout(UINT dpi);
@@ -87,6 +91,9 @@ private:
     HWND m_toolTips = nullptr;
     UINT m_dpi = 96;
     std::vector<Control> m_controls;
+    std::vector<Control *> m_unbuilt; // in the order they are made, the last first
+    const quimbelo::design::Kind *m_previousKind = nullptr;
+    HWND m_previousParent = nullptr;
     HBRUSH m_windowBrush = nullptr;
     using FontKey = std::tuple<std::string_view, double, bool, bool>;
     std::map<FontKey, HFONT> m_fonts;

@@ -30,12 +30,28 @@ int timerId(std::string_view name)
     return FormBuilder::controlId(form1::kWindow, timer(name));
 }
 
+// Each step builds this many controls: a step is short enough for a key pressed meanwhile
+// to be answered at once.
+constexpr std::size_t kControlsPerStep = 8;
+
 } // namespace
 
-GameWindow::GameWindow(Surroundings &surroundings)
+GameWindow::GameWindow(Surroundings &surroundings, Building building)
     : m_game(*this, surroundings)
 {
     create();
+    if (building == Building::Whole) {
+        while (!buildSome()) { }
+    }
+}
+
+bool GameWindow::buildSome()
+{
+    if (!m_built && m_controls.buildSome(kControlsPerStep)) {
+        finishControls();
+        m_built = true;
+    }
+    return m_built;
 }
 
 GameWindow::~GameWindow()
@@ -81,8 +97,11 @@ void GameWindow::create()
     m_hwnd = CreateWindowExW(kExStyle, kWindowClass, title.c_str(), kStyle, CW_USEDEFAULT,
         CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     buildMenu();
-    m_controls.build(form1::kWindow, m_hwnd);
+    m_controls.begin(form1::kWindow, m_hwnd);
+}
 
+void GameWindow::finishControls()
+{
     // The client area the window's run-time outer size leaves: the picture stores
     // designed further right stay out of sight.
     for (const FormBuilder::Control &control : m_controls.controls()) {
@@ -174,6 +193,7 @@ void GameWindow::resizeForDpi(UINT dpi, const RECT *suggested)
 
 bool GameWindow::load(pictures::Picture::Ptr splashWordmark)
 {
+    while (!buildSome()) { }
     m_game.Form_Load();
     if (m_game.ended()) {
         return false;

@@ -20,10 +20,17 @@
 class GameWindow : public quimbelo::FormPort
 {
 public:
-    explicit GameWindow(quimbelo::Surroundings &surroundings);
+    // Built whole, or, with InSteps, as a hidden window whose controls buildSome makes a
+    // few at a time, while the program goes on answering its player.
+    enum class Building { Whole, InSteps };
+    explicit GameWindow(quimbelo::Surroundings &surroundings, Building building = Building::Whole);
     ~GameWindow() override;
     GameWindow(const GameWindow &) = delete;
     GameWindow &operator=(const GameWindow &) = delete;
+
+    // Builds a few more controls; true once the window is whole.
+    bool buildSome();
+    bool built() const { return m_built; }
 
     // Prepares the window before it is first shown: its size, the counters, the first
     // round and the wordmark the splash showed (a fresh copy when none is given). Returns
@@ -74,6 +81,7 @@ private:
         HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void create();
+    void finishControls();
     void buildMenu();
     void resizeForDpi(UINT dpi, const RECT *suggested);
     void command(int id, int code);
@@ -98,4 +106,5 @@ private:
     FormBuilder::Control *Text1 = nullptr;
     int m_selectedOption = 0;
     bool m_finished = false;
+    bool m_built = false;
 };

@@ -62,6 +62,21 @@ template <typename T> struct Released
     T *operator->() const { return p; }
 };
 
+// Windows' imaging component, made once: making it looks its codecs up in the registry.
+// It lives as long as the program, whose end releases it with the rest.
+IWICImagingFactory *imagingFactory()
+{
+    static IWICImagingFactory *const factory = [] {
+        IWICImagingFactory *made = nullptr;
+        if (FAILED(CoCreateInstance(
+                CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&made)))) {
+            return static_cast<IWICImagingFactory *>(nullptr);
+        }
+        return made;
+    }();
+    return factory;
+}
+
 // A picture resource, a PNG, decoded by Windows' imaging component into a bitmap of its
 // pixels.
 HBITMAP loadBitmap(const std::wstring &name)
@@ -73,16 +88,14 @@ HBITMAP loadBitmap(const std::wstring &name)
     if (data == nullptr) {
         return nullptr;
     }
-    Released<IWICImagingFactory> factory;
+    IWICImagingFactory *factory = imagingFactory();
     Released<IWICStream> stream;
     Released<IWICBitmapDecoder> decoder;
     Released<IWICBitmapFrameDecode> frame;
     Released<IWICFormatConverter> converter;
     UINT width = 0;
     UINT height = 0;
-    if (FAILED(CoCreateInstance(
-            CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.out())))
-        || FAILED(factory->CreateStream(stream.out()))
+    if (factory == nullptr || FAILED(factory->CreateStream(stream.out()))
         || FAILED(stream->InitializeFromMemory(
             static_cast<BYTE *>(const_cast<void *>(data)), SizeofResource(module, found)))
         || FAILED(factory->CreateDecoderFromStream(

@@ -25,7 +25,8 @@ void Startup::openGameWindow()
     }
     // No window is on screen while the game window loads its first word; the program
     // ends only when the game says so or its window is closed.
-    m_gameWindow = std::make_unique<GameWindow>(m_surroundings);
+    m_gameWindow
+        = m_prepared ? std::move(m_prepared) : std::make_unique<GameWindow>(m_surroundings);
     GameWindow *window = m_gameWindow.get();
     m_ownSurroundings.setOwner(window->hwnd());
     window->onEnded = [this](int status) {
@@ -48,11 +49,32 @@ void Startup::dispatch(MSG &msg)
     DispatchMessageW(&msg);
 }
 
+bool Startup::prepareSome()
+{
+    if (m_gameWindow || !m_splash) {
+        return true;
+    }
+    if (!m_prepared) {
+        m_prepared = std::make_unique<GameWindow>(m_surroundings, GameWindow::Building::InSteps);
+        return false;
+    }
+    return m_prepared->buildSome();
+}
+
 int Startup::run()
 {
     MSG msg {};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        dispatch(msg);
+    for (;;) {
+        // Every waiting message first, the splash's first frame and the player's keys
+        // included; then, only when none is left, the next step of the game window.
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                return static_cast<int>(msg.wParam);
+            }
+            dispatch(msg);
+        }
+        if (prepareSome()) {
+            WaitMessage();
+        }
     }
-    return static_cast<int>(msg.wParam);
 }

@@ -26,8 +26,14 @@ public:
     // Hands a message of the thread's queue to its window, with the keys of the window
     // it is for.
     void dispatch(MSG &msg);
-    // The message loop, until the program ends; returns its exit status.
+    // The message loop, until the program ends; returns its exit status. While no message
+    // waits, it prepares the game window.
     int run();
+
+    // Takes the next short step of building the game window, hidden, behind the splash;
+    // true once there is nothing left to prepare. Its first round is drawn only at the
+    // hand-over.
+    bool prepareSome();
 
     // The program is to end now, with this exit status; by default, the loop ends.
     std::function<void(int status)> onFinished;
@@ -38,5 +44,6 @@ private:
     WindowsSurroundings m_ownSurroundings;
     quimbelo::Surroundings &m_surroundings;
     std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<GameWindow> m_prepared; // built behind the splash, not yet handed over
     std::unique_ptr<GameWindow> m_gameWindow;
 };

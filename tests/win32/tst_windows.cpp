@@ -555,6 +555,31 @@ TEST_CASE("The splash hands over once: on a key, a click on its frame, or its ti
         CHECK(startup->splash()->handedOver());
         CHECK(startup->gameWindow() != nullptr);
     }
+    SUBCASE("the game window is built behind it, hidden, and loads only at the hand-over")
+    {
+        auto startup = started();
+        int steps = 0;
+        while (!startup->prepareSome()) {
+            ++steps;
+        }
+        CHECK(steps > 2); // a few controls at a time
+        HWND prepared = FindWindowW(L"QuimbeloForm1", nullptr);
+        REQUIRE(prepared != nullptr);
+        CHECK(IsWindowVisible(prepared) == FALSE);
+        CHECK(startup->gameWindow() == nullptr);
+        const auto label11 = [&] {
+            return text(GetDlgItem(prepared,
+                FormBuilder::controlId(form1::kWindow, design::get(form1::kWindow, "Label11"))));
+        };
+        CHECK(label11() == L"Label11"); // no round drawn yet
+        PostMessageW(startup->splash()->hwnd(), WM_CHAR, L'a', 1);
+        pumpFor(*startup, 100);
+        REQUIRE(startup->gameWindow() != nullptr);
+        CHECK(startup->gameWindow()->hwnd() == prepared);
+        CHECK(IsWindowVisible(prepared) != FALSE);
+        CHECK(label11() == L"1");
+        CHECK(text(startup->gameWindow()->controls().get("Pelicula1").hwnd) == L"----");
+    }
     SUBCASE("its timer, after three seconds")
     {
         auto startup = started();
