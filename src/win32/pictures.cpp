@@ -5,6 +5,8 @@
 
 #include <wincodec.h>
 
+#include <cstring>
+#include <span>
 #include <string>
 
 namespace pictures {
@@ -77,15 +79,40 @@ IWICImagingFactory *imagingFactory()
     return factory;
 }
 
-// A picture resource, a PNG, decoded by Windows' imaging component into a bitmap of its
-// pixels.
-HBITMAP loadBitmap(const std::wstring &name)
+// The bytes of a picture resource, a PNG.
+std::span<const BYTE> resourceBytes(const std::wstring &name)
 {
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     const void *data = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (data == nullptr) {
+        return {};
+    }
+    return { static_cast<const BYTE *>(data), SizeofResource(module, found) };
+}
+
+// The pixel size a PNG's header gives, read without decoding it: the signature, then the
+// IHDR chunk's length and type, then the width and height, big-endian.
+SIZE pngSize(std::span<const BYTE> png)
+{
+    constexpr std::size_t kWidthAt = 16;
+    if (png.size() < kWidthAt + 8 || std::memcmp(png.data() + 12, "IHDR", 4) != 0) {
+        return {};
+    }
+    const auto bigEndian = [&](std::size_t at) {
+        return static_cast<LONG>(
+            (png[at] << 24) | (png[at + 1] << 16) | (png[at + 2] << 8) | png[at + 3]);
+    };
+    return { bigEndian(kWidthAt), bigEndian(kWidthAt + 4) };
+}
+
+// A picture resource, a PNG, decoded by Windows' imaging component into a bitmap of its
+// pixels.
+HBITMAP loadBitmap(const std::wstring &name)
+{
+    const std::span<const BYTE> png = resourceBytes(name);
+    if (png.empty()) {
         return nullptr;
     }
     IWICImagingFactory *factory = imagingFactory();
@@ -97,7 +124,7 @@ HBITMAP loadBitmap(const std::wstring &name)
     UINT height = 0;
     if (factory == nullptr || FAILED(factory->CreateStream(stream.out()))
         || FAILED(stream->InitializeFromMemory(
-            static_cast<BYTE *>(const_cast<void *>(data)), SizeofResource(module, found)))
+            const_cast<BYTE *>(png.data()), static_cast<DWORD>(png.size())))
         || FAILED(factory->CreateDecoderFromStream(
             stream.p, nullptr, WICDecodeMetadataCacheOnLoad, decoder.out()))
         || FAILED(decoder->GetFrame(0, frame.out()))
@@ -137,14 +164,12 @@ Picture::Ptr Picture::make(quimbelo::design::Picture picture, int stage)
     return Ptr(new Picture(baseNameOf(picture, stage)));
 }
 
+// A picture is decoded only when it is first drawn at a scale: the gallows' later stages,
+// hidden until the player misses, cost nothing before.
 Picture::Picture(std::wstring baseName)
     : m_baseName(std::move(baseName))
+    , m_designSize(pngSize(resourceBytes(m_baseName + L'_' + std::to_wstring(kScales[0]))))
 {
-    if (HBITMAP design = bitmapFor(96)) {
-        BITMAP info {};
-        GetObjectW(design, sizeof info, &info);
-        m_designSize = { info.bmWidth, info.bmHeight };
-    }
 }
 
 Picture::~Picture()
