@@ -262,6 +262,24 @@ bool FormBuilder::buildSome(std::size_t count)
     return true;
 }
 
+bool FormBuilder::preparePictures(std::size_t count)
+{
+    if (!m_unprepared) {
+        m_unprepared.emplace();
+        for (const Control &control : m_controls) {
+            if (control.picture && control.hwnd != nullptr
+                && (GetWindowLongW(control.hwnd, GWL_STYLE) & WS_VISIBLE) != 0) {
+                m_unprepared->push_back(&control);
+            }
+        }
+    }
+    for (; count > 0 && !m_unprepared->empty(); --count) {
+        m_unprepared->back()->picture->prepare(m_dpi);
+        m_unprepared->pop_back();
+    }
+    return m_unprepared->empty();
+}
+
 HWND FormBuilder::create(Control &control, HWND parent, bool groupStart)
 {
     const quimbelo::design::Control &designed = *control.design;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -44,6 +45,9 @@ public:
     // player: begin, then buildSome until it says that every control is built.
     void begin(const quimbelo::design::Window &design, HWND window);
     bool buildSome(std::size_t count);
+    // Then decodes the pictures of the controls that show, count at a time, so that the
+    // window's first frame only copies them; true once none is left.
+    bool preparePictures(std::size_t count);
 
     // Places and fonts at the window's DPI, again after it changed.
     void layout(UINT dpi);
@@ -94,6 +98,7 @@ private:
     std::vector<Control *> m_unbuilt; // in the order they are made, the last first
     const quimbelo::design::Kind *m_previousKind = nullptr;
     HWND m_previousParent = nullptr;
+    std::optional<std::vector<const Control *>> m_unprepared;
     HBRUSH m_windowBrush = nullptr;
     using FontKey = std::tuple<std::string_view, double, bool, bool>;
     std::map<FontKey, HFONT> m_fonts;

@@ -33,6 +33,7 @@ int timerId(std::string_view name)
 // Each step builds this many controls: a step is short enough for a key pressed meanwhile
 // to be answered at once.
 constexpr std::size_t kControlsPerStep = 8;
+constexpr std::size_t kPicturesPerStep = 1;
 
 } // namespace
 
@@ -47,10 +48,17 @@ GameWindow::GameWindow(Surroundings &surroundings, Building building)
 
 bool GameWindow::buildSome()
 {
-    if (!m_built && m_controls.buildSome(kControlsPerStep)) {
-        finishControls();
-        m_built = true;
+    if (m_built) {
+        return true;
     }
+    if (!m_controlsBuilt) {
+        if (m_controls.buildSome(kControlsPerStep)) {
+            finishControls();
+            m_controlsBuilt = true;
+        }
+        return false;
+    }
+    m_built = m_controls.preparePictures(kPicturesPerStep);
     return m_built;
 }
 

@@ -106,5 +106,6 @@ private:
     FormBuilder::Control *Text1 = nullptr;
     int m_selectedOption = 0;
     bool m_finished = false;
-    bool m_built = false;
+    bool m_controlsBuilt = false;
+    bool m_built = false; // its controls, and the pictures they show decoded
 };

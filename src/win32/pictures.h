@@ -32,6 +32,8 @@ public:
 
     // Draws it into box: the drawing made for the nearest scale, stretched to fill it.
     void draw(HDC dc, const RECT &box, UINT dpi) const;
+    // Decodes now the drawing that draw will use at dpi.
+    void prepare(UINT dpi) const { bitmapFor(dpi); }
 
 private:
     explicit Picture(std::wstring baseName);
