@@ -422,15 +422,13 @@ void FormBuilder::place(Control &control)
         // A label whose text is wider than its box (a longer number, a font a pixel wider
         // than the one it was designed with) widens to show all of it, its aligned edge
         // kept in place.
-        const int length = GetWindowTextLengthW(control.hwnd);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        GetWindowTextW(control.hwnd, text.data(), length + 1);
-        text.resize(static_cast<std::size_t>(length));
+        const std::wstring text = win32text::windowText(control.hwnd);
         HDC dc = GetDC(control.hwnd);
         HGDIOBJ old = SelectObject(
             dc, reinterpret_cast<HFONT>(SendMessageW(control.hwnd, WM_GETFONT, 0, 0)));
         RECT measured {};
-        DrawTextW(dc, text.c_str(), length, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(dc, old);
         ReleaseDC(control.hwnd, dc);
         const int frame
@@ -632,13 +630,10 @@ void FormBuilder::paintContainer(HWND container, HDC dc)
     if (Control *frame = fromWindow(container)) {
         RECT client {};
         GetClientRect(container, &client);
-        const int length = GetWindowTextLengthW(container);
-        if (length == 0) {
+        const std::wstring caption = win32text::windowText(container);
+        if (caption.empty()) {
             DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
         } else {
-            std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
-            GetWindowTextW(container, caption.data(), length + 1);
-            caption.resize(static_cast<std::size_t>(length));
             HGDIOBJ old = SelectObject(dc, font(frame->design->font));
             TEXTMETRICW metrics {};
             GetTextMetricsW(dc, &metrics);
@@ -647,14 +642,14 @@ void FormBuilder::paintContainer(HWND container, HDC dc)
             DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
             RECT label { client.left + scaled(120, m_dpi) - 2, client.top, client.right,
                 client.top + metrics.tmHeight };
-            DrawTextW(
-                dc, caption.c_str(), length, &label, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &label,
+                DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
             label.right += 4;
             SetBkColor(dc, containerBackground(container));
             SetTextColor(
                 dc, frame->text == CLR_INVALID ? GetSysColor(COLOR_WINDOWTEXT) : frame->text);
             ExtTextOutW(dc, label.left + 2, label.top, ETO_OPAQUE, &label, caption.c_str(),
-                static_cast<UINT>(length), nullptr);
+                static_cast<UINT>(caption.size()), nullptr);
             SelectObject(dc, old);
         }
     }
@@ -708,10 +703,7 @@ void FormBuilder::drawItem(Control &control, const DRAWITEMSTRUCT &item)
             control.background == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : control.background);
         FillRect(dc, &face, brush);
         DeleteObject(brush);
-        const int length = GetWindowTextLengthW(item.hwndItem);
-        std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
-        GetWindowTextW(item.hwndItem, caption.data(), length + 1);
-        caption.resize(static_cast<std::size_t>(length));
+        const std::wstring caption = win32text::windowText(item.hwndItem);
         if (pushed) {
             OffsetRect(&face, 1, 1);
         }
@@ -721,7 +713,8 @@ void FormBuilder::drawItem(Control &control, const DRAWITEMSTRUCT &item)
                 : control.text == CLR_INVALID    ? GetSysColor(COLOR_BTNTEXT)
                                                  : control.text);
         HGDIOBJ old = SelectObject(dc, font(designed.font));
-        DrawTextW(dc, caption.c_str(), length, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &face,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(dc, old);
         if ((item.itemState & ODS_FOCUS) != 0) {
             InflateRect(&face, -1, -1);

@@ -420,22 +420,9 @@ FormBuilder::Control &GameWindow::imageOf(ImageControl control) const
     return m_controls.get("Image6");
 }
 
-namespace {
-
-std::wstring windowText(HWND hwnd)
-{
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-} // namespace
-
 std::string GameWindow::caption(Caption label) const
 {
-    return win32text::toCp1252(windowText(labelOf(label).hwnd));
+    return win32text::toCp1252(win32text::windowText(labelOf(label).hwnd));
 }
 
 void GameWindow::setCaption(Caption label, const std::string &text)
@@ -455,7 +442,7 @@ void GameWindow::fitPelicula1()
     // Pelicula1 shows titles longer than its width in a smaller size of its font rather
     // than cutting them off.
     FormBuilder::Control &label = m_controls.get("Pelicula1");
-    const std::wstring text = windowText(label.hwnd);
+    const std::wstring text = win32text::windowText(label.hwnd);
     RECT box {};
     GetClientRect(label.hwnd, &box);
     design::Font font = label.design->font;
@@ -476,7 +463,8 @@ void GameWindow::fitPelicula1()
 
 std::string GameWindow::letraCaption(int index) const
 {
-    return win32text::toCp1252(windowText(Letra.at(static_cast<std::size_t>(index))->hwnd));
+    return win32text::toCp1252(
+        win32text::windowText(Letra.at(static_cast<std::size_t>(index))->hwnd));
 }
 
 bool GameWindow::letraEnabled(int index) const
@@ -511,7 +499,7 @@ bool GameWindow::focusFirstLetra()
 
 std::string GameWindow::solveText() const
 {
-    return win32text::toCp1252(windowText(Text1->hwnd));
+    return win32text::toCp1252(win32text::windowText(Text1->hwnd));
 }
 
 void GameWindow::setSolveText(const std::string &text)

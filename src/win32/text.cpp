@@ -7,6 +7,15 @@
 
 namespace win32text {
 
+std::wstring windowText(HWND hwnd)
+{
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
 std::wstring fromUtf8(std::string_view utf8)
 {
     if (utf8.empty()) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,9 @@ std::string toCp1252(std::wstring_view text);
 // The Windows-1252 code of a typed UTF-16 unit, or -1 when the code page has no such
 // character: nothing is guessed for it, no best fit either.
 int cp1252Code(wchar_t typed);
+
+// The text of a window or control, whole.
+std::wstring windowText(HWND hwnd);
 
 // A message of the game for a message box: lone carriage returns become line breaks.
 std::wstring messageText(std::string_view cp1252);

@@ -62,11 +62,7 @@ bool pumpUntil(
 
 std::wstring text(HWND hwnd)
 {
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring result(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(hwnd, result.data(), length + 1);
-    result.resize(static_cast<std::size_t>(length));
-    return result;
+    return win32text::windowText(hwnd);
 }
 
 namespace {
