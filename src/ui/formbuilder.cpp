@@ -3,6 +3,7 @@
 
 #include "common.h"
 #include "fonts.h"
+#include "gamewindow.h"
 #include "imagebox.h"
 #include "pictures.h"
 #include "shapewidget.h"
@@ -240,7 +241,7 @@ bool FormBuilder::buildNext()
         auto *timer = new QTimer(m_client);
         timer->setObjectName(name);
         timer->setProperty("designInterval", control.interval);
-        timer->setInterval(std::max(control.interval, kTimerResolutionMs));
+        timer->setInterval(quimbelo::play::timerPeriod(control));
         m_objects.insert(name, timer);
         return true;
     }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "letterkeyfilter.h"
 
-#include "textcodec.h"
-
 #include <QKeyEvent>
+#include <QList>
 #include <QVariant>
 
 LetterKeyFilter::LetterKeyFilter(KeyPress keyPress, QObject *parent)
@@ -34,10 +33,11 @@ bool LetterKeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) {
         return false;
     }
-    const int code = textcodec::cp1252Code(key->text());
-    if (code > 0) {
-        m_keyPress(static_cast<std::int16_t>(watched->property("index").toInt()),
-            static_cast<std::int16_t>(code));
+    // One character typed, or none: a key that types several (a dead key's leftovers)
+    // names no letter key.
+    const QList<uint> typed = key->text().toUcs4();
+    if (typed.size() == 1) {
+        m_keyPress(watched->property("index").toInt(), char32_t(typed.front()));
     }
     return false;
 }

@@ -3,16 +3,15 @@
 
 #include <QObject>
 
-#include <cstdint>
 #include <functional>
 
-// Turns what is typed on a letter key into the game's key press: a character, as its
-// Windows-1252 code, with the index of the focused key. The key then goes on to the
+// Turns what is typed on a letter key into a key press: the character typed, with the
+// index of the focused key. The key then goes on to the
 // button as usual, so Space still presses it. A key held down repeats nothing.
 class LetterKeyFilter : public QObject
 {
 public:
-    using KeyPress = std::function<void(std::int16_t index, std::int16_t keyAscii)>;
+    using KeyPress = std::function<void(int index, char32_t typed)>;
 
     LetterKeyFilter(KeyPress keyPress, QObject *parent);
 

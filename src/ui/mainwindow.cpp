@@ -10,7 +10,6 @@
 #include "pictures.h"
 #include "placement.h"
 #include "textcodec.h"
-#include "themes.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -27,19 +26,13 @@
 
 using namespace quimbelo;
 namespace form1 = quimbelo::design::form1;
+using quimbelo::design::Control;
 
 namespace {
 
-// Pelicula1 shows titles longer than its width in a smaller size of its font rather
-// than cutting them off.
-void fitToWidth(QLabel *label, const QFont &designFont)
+QString fromUtf8(std::string_view utf8)
 {
-    QFont font = designFont;
-    const int room = label->contentsRect().width();
-    while (font.pointSizeF() > 7.0 && QFontMetrics(font).horizontalAdvance(label->text()) > room) {
-        font.setPointSizeF(font.pointSizeF() - 0.75);
-    }
-    label->setFont(font);
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 // Paints a control and what it holds as the window would, into an image that is thrown
@@ -65,7 +58,7 @@ MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent)
 
 MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent, InSteps)
     : QMainWindow(parent)
-    , m_game(*this, surroundings)
+    , m_play(*this, surroundings)
 {
     setObjectName(designText(form1::kWindow.name));
     setWindowTitle(designText(form1::kWindow.caption));
@@ -101,30 +94,9 @@ bool MainWindow::buildStep()
         if (m_controls.buildNext()) {
             return true;
         }
-        for (const design::Control &control : form1::kWindow.controls) {
-            if (control.place.left >= form1::kRunTimeClient.width) {
-                m_controls.get(control.name, control.index)->hide();
-            }
-        }
-        Pelicula1 = m_controls.get<QLabel>("Pelicula1");
-        Label4 = m_controls.get<QLabel>("Label4");
-        Label5 = m_controls.get<QLabel>("Label5");
         Image1 = m_controls.get<ImageBox>("Image1");
         Image7 = m_controls.get<ImageBox>("Image7");
-        for (int k = 0; k <= kLastStage; ++k) {
-            Image3[k] = m_controls.get<ImageBox>("Image3", k);
-        }
-        for (int i = 0; i < kLetraCount; ++i) {
-            Letra[i] = m_controls.get<QPushButton>("Letra", i);
-            Letra[i]->setAccessibleDescription(designText(form1::kKeyAvailable));
-        }
-        for (int i = 0; i < kThemeCount; ++i) {
-            const std::string name = "Option" + std::to_string(i + 1);
-            Option[i] = m_controls.get<QRadioButton>(name);
-        }
-        Text1 = m_controls.get<QLineEdit>("Text1");
-        Timer1 = m_controls.get<QTimer>("Timer1");
-        Timer2 = m_controls.get<QTimer>("Timer2");
+        m_play.built();
         bindEvents();
         m_built = Built::Menus;
         return true;
@@ -145,59 +117,53 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::bindEvents()
 {
+    // Every event goes to the play layer by the control's design row.
     auto *keys = new LetterKeyFilter(
-        [this](
-            std::int16_t index, std::int16_t keyAscii) { m_game.Letra_KeyPress(index, keyAscii); },
-        this);
-    for (int i = 0; i < kLetraCount; ++i) {
-        keys->watch(Letra[i]);
-        connect(Letra[i], &QPushButton::clicked, this,
-            [this, i] { m_game.Letra_Click(static_cast<std::int16_t>(i)); });
+        [this](int index, char32_t typed) { m_play.typed(form1::letra(index), typed); }, this);
+    for (const Control &control : form1::kControls) {
+        QObject *object = m_controls.get<QObject>(control.name, control.index);
+        const Control *designed = &control;
+        if (auto *button = qobject_cast<QPushButton *>(object)) {
+            connect(
+                button, &QPushButton::clicked, this, [this, designed] { m_play.event(*designed); });
+        } else if (auto *option = qobject_cast<QRadioButton *>(object)) {
+            connect(option, &QRadioButton::toggled, this, [this, designed](bool on) {
+                if (on) {
+                    m_play.event(*designed);
+                }
+            });
+        } else if (auto *image = qobject_cast<ImageBox *>(object);
+                   image && control.has(design::kClickable)) {
+            connect(image, &ImageBox::clicked, this, [this, designed] { m_play.event(*designed); });
+        } else if (auto *timer = qobject_cast<QTimer *>(object)) {
+            connect(timer, &QTimer::timeout, this, [this, designed] { m_play.event(*designed); });
+        }
+        if (control.name == "Letra") {
+            keys->watch(object);
+        }
     }
     // A single-line box holds what it shows: pasted line breaks become spaces.
-    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &text) {
+    auto *box = widget<QLineEdit>(design::get(form1::kWindow, "Text1"));
+    connect(box, &QLineEdit::textChanged, this, [box](const QString &text) {
         const QString line = textcodec::singleLine(text);
         if (line != text) {
-            const QSignalBlocker blocker(Text1);
-            const int cursor = Text1->cursorPosition() - int(text.size() - line.size());
-            Text1->setText(line);
-            Text1->setCursorPosition(std::clamp(cursor, 0, int(line.size())));
+            const QSignalBlocker blocker(box);
+            const int cursor = box->cursorPosition() - int(text.size() - line.size());
+            box->setText(line);
+            box->setCursorPosition(std::clamp(cursor, 0, int(line.size())));
         }
     });
-    connect(m_controls.get<QPushButton>("Command1"), &QPushButton::clicked, this,
-        [this] { m_game.Command1_Click(); });
-    connect(m_controls.get<ImageBox>("Image2"), &ImageBox::clicked, this,
-        [this] { m_game.Image2_Click(); });
-    connect(m_controls.get<ImageBox>("Image4"), &ImageBox::clicked, this,
-        [this] { m_game.Image4_Click(); });
-
-    using OptionClick = void (Game::*)();
-    constexpr std::array<OptionClick, kThemeCount> optionClicks { &Game::Option1_Click,
-        &Game::Option2_Click, &Game::Option3_Click, &Game::Option4_Click };
-    for (int i = 0; i < kThemeCount; ++i) {
-        connect(Option[i], &QRadioButton::toggled, this, [this, click = optionClicks[i]](bool on) {
-            if (on) {
-                (m_game.*click)();
-            }
-        });
-    }
-
-    connect(Timer1, &QTimer::timeout, this, [this] { m_game.Timer1_Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { m_game.Timer2_Timer(); });
 }
 
 void MainWindow::bindMenus()
 {
     const QHash<QString, QAction *> items = buildMenuBar(menuBar(), form1::kMenu);
-    connect(items.value(QStringLiteral("MnNuevoJuego")), &QAction::triggered, this,
-        [this] { m_game.MnNuevoJuego_Click(); });
-    connect(items.value(QStringLiteral("MnSalir")), &QAction::triggered, this,
-        [this] { m_game.MnSalir_Click(); });
-    connect(items.value(QStringLiteral("MnAyuda2")), &QAction::triggered, this,
-        [this] { m_game.MnAyuda2_Click(); });
-    connect(items.value(QStringLiteral("MnAcerca")), &QAction::triggered, this,
-        &MainWindow::aboutRequested);
-
+    for (const design::MenuItem &item : form1::kMenu) {
+        if (QAction *action = items.value(designText(item.name))) {
+            const std::string_view name = item.name;
+            connect(action, &QAction::triggered, this, [this, name] { m_play.menu(name); });
+        }
+    }
     // The captions show the shortcuts; the keys themselves are bound here, for the
     // whole window, whichever control has the focus. The keys pass through every
     // control first, where a held key's repeats are told apart.
@@ -221,14 +187,11 @@ void MainWindow::bindMenus()
 
 bool MainWindow::load(Picture::Ptr splashWordmark)
 {
-    m_game.Form_Load();
-    if (m_game.ended()) {
+    if (!m_play.load()) {
         return false;
     }
     Image7->setPicture(
         splashWordmark ? std::move(splashWordmark) : pictures::make(design::Picture::Wordmark));
-    Timer1->start();
-    Timer2->start();
     return true;
 }
 
@@ -239,9 +202,7 @@ void MainWindow::showCentred()
         = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
     move(placement::centredOn(available, size()));
     show();
-    if (Letra[0]->isEnabled()) {
-        Letra[0]->setFocus(Qt::OtherFocusReason);
-    }
+    m_play.shown();
 }
 
 std::vector<std::function<void()>> MainWindow::preparationSteps(Picture::Ptr wordmark)
@@ -253,7 +214,8 @@ std::vector<std::function<void()>> MainWindow::preparationSteps(Picture::Ptr wor
         adjustSize();
     });
     steps.emplace_back([this, wordmark] { Image7->preparePicture(wordmark); });
-    steps.emplace_back([this] { Image1->preparePicture(Image3[0]->picture()); });
+    steps.emplace_back(
+        [this] { Image1->preparePicture(m_controls.get<ImageBox>("Image3", 0)->picture()); });
     steps.emplace_back([this] { drawOffscreen(menuBar()); });
     // When the window is created, Qt's X11 platform hands its icon to the window manager
     // drawn at these sizes: drawn now, they then come from the pixmap cache.
@@ -270,160 +232,132 @@ std::vector<std::function<void()>> MainWindow::preparationSteps(Picture::Ptr wor
     return steps;
 }
 
-QLabel *MainWindow::labelOf(Caption label) const
+void MainWindow::setCaption(const Control &control, std::string_view utf8)
 {
-    switch (label) {
-    case Caption::Pelicula1:
-        return Pelicula1;
-    case Caption::Label4:
-        return Label4;
-    case Caption::Label5:
-        return Label5;
-    case Caption::Label6:
-        return m_controls.get<QLabel>("Label6");
-    case Caption::Label7:
-        return m_controls.get<QLabel>("Label7");
-    case Caption::Label11:
-        return m_controls.get<QLabel>("Label11");
+    const QString text = fromUtf8(utf8);
+    if (auto *button = widget<QPushButton>(control)) {
+        button->setText(text);
+        return;
     }
-    return nullptr;
-}
-
-QLabel *MainWindow::labelOf(ColourLabel label) const
-{
-    return m_controls.get<QLabel>(label == ColourLabel::Label12 ? "Label12" : "Label15");
-}
-
-ImageBox *MainWindow::imageOf(ImageControl control) const
-{
-    switch (control) {
-    case ImageControl::Image4:
-        return m_controls.get<ImageBox>("Image4");
-    case ImageControl::Image5:
-        return m_controls.get<ImageBox>("Image5");
-    case ImageControl::Image6:
-        return m_controls.get<ImageBox>("Image6");
-    }
-    return nullptr;
-}
-
-std::string MainWindow::caption(Caption label) const
-{
-    return textcodec::toCp1252(labelOf(label)->text());
-}
-
-void MainWindow::setCaption(Caption label, const std::string &text)
-{
-    QLabel *target = labelOf(label);
-    target->setText(textcodec::fromCp1252(text));
-    if (label == Caption::Pelicula1) {
-        Pelicula1->setAccessibleDescription(
-            designText(form1::kHiddenWordDescription).arg(Pelicula1->text().size()));
-        fitToWidth(Pelicula1, toQFont(design::get(form1::kWindow, "Pelicula1").font));
-    } else if (label == Caption::Label4 || label == Caption::Label5) {
-        // "10" failures do not fit the designed box of Label5.
-        const char *name = label == Caption::Label4 ? "Label4" : "Label5";
-        widenToText(target, twips::toPixels(design::get(form1::kWindow, name).place.width));
-    }
-}
-
-std::string MainWindow::letraCaption(int index) const
-{
-    return textcodec::toCp1252(Letra.at(index)->text());
-}
-
-bool MainWindow::letraEnabled(int index) const
-{
-    return Letra.at(index)->isEnabled();
-}
-
-void MainWindow::setLetraEnabled(int index, bool enabled)
-{
-    QPushButton *key = Letra.at(index);
-    if (!enabled && key->hasFocus()) {
-        // The focus stays among the letter keys, so that typing goes on guessing.
-        for (int step = 1; step < kLetraCount; ++step) {
-            QPushButton *next = Letra[(index + step) % kLetraCount];
-            if (next->isEnabled()) {
-                next->setFocus(Qt::OtherFocusReason);
-                break;
-            }
+    auto *label = widget<QLabel>(control);
+    label->setText(text);
+    if (control.has(design::kBorder)) {
+        // "10" failures do not fit the designed box of a counter.
+        widenToText(label, twips::toPixels(control.place.width));
+    } else if (!control.has(design::kWraps)) {
+        // A caption of several lines takes as many as it holds, downwards.
+        const int lines = int(text.count(QLatin1Char('\n'))) + 1;
+        const int designed = twips::toPixels(control.place.height);
+        const int needed = lines > 1 ? lines * label->fontMetrics().lineSpacing() + label->height()
+                - label->contentsRect().height()
+                                     : 0;
+        label->resize(label->width(), std::max(designed, needed));
+        if (needed > designed) {
+            label->raise();
         }
     }
-    key->setEnabled(enabled);
-    key->setAccessibleDescription(designText(enabled ? form1::kKeyAvailable : form1::kKeyTried));
 }
 
-bool MainWindow::focusFirstLetra()
+std::string MainWindow::text(const Control &box) const
 {
-    if (!Letra[0]->isEnabled()) {
-        return false;
-    }
-    Letra[0]->setFocus(Qt::OtherFocusReason);
-    return true;
+    return widget<QLineEdit>(box)->text().toStdString();
 }
 
-std::string MainWindow::solveText() const
+void MainWindow::setText(const Control &box, std::string_view utf8)
 {
-    return textcodec::toCp1252(Text1->text());
+    widget<QLineEdit>(box)->setText(fromUtf8(utf8));
 }
 
-void MainWindow::setSolveText(const std::string &text)
+void MainWindow::setEnabled(const Control &control, bool enabled)
 {
-    Text1->setText(textcodec::fromCp1252(text));
+    widget(control)->setEnabled(enabled);
 }
 
-int MainWindow::selectedOption() const
+void MainWindow::setVisible(const Control &control, bool visible)
 {
-    for (int i = 0; i < kThemeCount; ++i) {
-        if (Option[i]->isChecked()) {
-            return i + 1;
-        }
-    }
-    return kDefaultOption;
+    widget(control)->setVisible(visible);
 }
 
-void MainWindow::showStage(int stage)
+void MainWindow::setTextColour(const Control &control, Rgb colour)
 {
-    const int shown = std::clamp(stage, 0, kLastStage);
-    Image1->setPicture(Image3.at(shown)->picture());
-    Image1->setAccessibleName(designText(form1::kStageName).arg(shown).arg(kLastStage));
-}
-
-PictureId MainWindow::picture(ImageControl control) const
-{
-    return reinterpret_cast<PictureId>(imageOf(control)->picture().get());
-}
-
-void MainWindow::sharePicture(ImageControl source, ImageControl target)
-{
-    imageOf(target)->setPicture(imageOf(source)->picture());
-}
-
-Rgb MainWindow::textColour(ColourLabel label) const
-{
-    return labelOf(label)->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF;
-}
-
-void MainWindow::setTextColour(ColourLabel label, Rgb colour)
-{
-    QLabel *target = labelOf(label);
+    QWidget *target = widget(control);
     QPalette palette = target->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(colour));
     target->setPalette(palette);
 }
 
-MessageAnswer MainWindow::messageBox(
-    const std::string &text, MessageStyle style, const std::string &title)
+void MainWindow::sharePicture(const Control &source, const Control &target)
 {
-    return messagebox::show(isVisible() ? this : nullptr, textcodec::fromCp1252(text), style,
-        textcodec::fromCp1252(title));
+    widget<ImageBox>(target)->setPicture(widget<ImageBox>(source)->picture());
 }
 
-void MainWindow::endProgram()
+PictureId MainWindow::picture(const Control &control) const
 {
-    Timer1->stop();
-    Timer2->stop();
+    return reinterpret_cast<PictureId>(widget<ImageBox>(control)->picture().get());
+}
+
+void MainWindow::setFontSize(const Control &control, double points)
+{
+    QFont font = toQFont(control.font);
+    font.setPointSizeF(points);
+    widget(control)->setFont(font);
+}
+
+double MainWindow::textWidth(const Control &control, std::string_view utf8, double points) const
+{
+    QFont font = toQFont(control.font);
+    font.setPointSizeF(points);
+    return QFontMetrics(font).horizontalAdvance(fromUtf8(utf8));
+}
+
+double MainWindow::lineRoom(const Control &control) const
+{
+    return widget(control)->contentsRect().width();
+}
+
+void MainWindow::setAccessibleName(const Control &control, std::string_view utf8)
+{
+    widget(control)->setAccessibleName(fromUtf8(utf8));
+}
+
+void MainWindow::setAccessibleDescription(const Control &control, std::string_view utf8)
+{
+    widget(control)->setAccessibleDescription(fromUtf8(utf8));
+}
+
+bool MainWindow::hasFocus(const Control &control) const
+{
+    return widget(control)->hasFocus();
+}
+
+void MainWindow::setFocus(const Control &control)
+{
+    widget(control)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::startTimer(const Control &timer, int milliseconds)
+{
+    widget<QTimer>(timer)->start(milliseconds);
+}
+
+void MainWindow::stopTimer(const Control &timer)
+{
+    widget<QTimer>(timer)->stop();
+}
+
+MessageAnswer MainWindow::messageBox(
+    std::string_view text, MessageStyle style, std::string_view title)
+{
+    return messagebox::show(isVisible() ? this : nullptr, fromUtf8(text), style, fromUtf8(title));
+}
+
+void MainWindow::showAbout()
+{
+    Q_EMIT aboutRequested();
+}
+
+void MainWindow::endProgram(bool)
+{
     hide();
     Q_EMIT programEnded();
 }

@@ -2,30 +2,23 @@
 #pragma once
 
 #include "formbuilder.h"
-#include "formport.h"
-#include "game.h"
-#include "letterkeys.h"
+#include "gamewindow.h"
 #include "picture.h"
-#include "themes.h"
+#include "widgets.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class HeldKeyFilter;
 class ImageBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QTimer;
 
-// Form1, the game window, built from its design, and the game's port onto it. The window
-// holds no rule: every event goes to the game's handler of the same name.
-class MainWindow : public QMainWindow, public quimbelo::FormPort
+// Form1, the game window, built from its design, and the widgets the play layer works
+// on. The window holds no rule: every event goes to the play layer by the control's
+// design row, and it draws what the play layer asks.
+class MainWindow : public QMainWindow, public quimbelo::play::Widgets
 {
     Q_OBJECT
 
@@ -55,26 +48,35 @@ public:
     // not start and no word list is read.
     std::vector<std::function<void()>> preparationSteps(Picture::Ptr wordmark = nullptr);
 
-    quimbelo::Game &game() { return m_game; }
+    quimbelo::play::GameWindow &play() { return m_play; }
+    quimbelo::Game &game() { return m_play.game(); }
 
-    // FormPort
-    std::string caption(quimbelo::Caption label) const override;
-    void setCaption(quimbelo::Caption label, const std::string &text) override;
-    std::string letraCaption(int index) const override;
-    bool letraEnabled(int index) const override;
-    void setLetraEnabled(int index, bool enabled) override;
-    bool focusFirstLetra() override;
-    std::string solveText() const override;
-    void setSolveText(const std::string &text) override;
-    int selectedOption() const override;
-    void showStage(int stage) override;
-    quimbelo::PictureId picture(quimbelo::ImageControl control) const override;
-    void sharePicture(quimbelo::ImageControl source, quimbelo::ImageControl target) override;
-    quimbelo::Rgb textColour(quimbelo::ColourLabel label) const override;
-    void setTextColour(quimbelo::ColourLabel label, quimbelo::Rgb colour) override;
+    // play::Widgets
+    void setCaption(const quimbelo::design::Control &control, std::string_view utf8) override;
+    std::string text(const quimbelo::design::Control &box) const override;
+    void setText(const quimbelo::design::Control &box, std::string_view utf8) override;
+    void setEnabled(const quimbelo::design::Control &control, bool enabled) override;
+    void setVisible(const quimbelo::design::Control &control, bool visible) override;
+    void setTextColour(const quimbelo::design::Control &control, quimbelo::Rgb colour) override;
+    void sharePicture(
+        const quimbelo::design::Control &source, const quimbelo::design::Control &target) override;
+    quimbelo::PictureId picture(const quimbelo::design::Control &control) const override;
+    void setFontSize(const quimbelo::design::Control &control, double points) override;
+    double textWidth(const quimbelo::design::Control &control, std::string_view utf8,
+        double points) const override;
+    double lineRoom(const quimbelo::design::Control &control) const override;
+    void setAccessibleName(
+        const quimbelo::design::Control &control, std::string_view utf8) override;
+    void setAccessibleDescription(
+        const quimbelo::design::Control &control, std::string_view utf8) override;
+    bool hasFocus(const quimbelo::design::Control &control) const override;
+    void setFocus(const quimbelo::design::Control &control) override;
+    void startTimer(const quimbelo::design::Control &timer, int milliseconds) override;
+    void stopTimer(const quimbelo::design::Control &timer) override;
     quimbelo::MessageAnswer messageBox(
-        const std::string &text, quimbelo::MessageStyle style, const std::string &title) override;
-    void endProgram() override;
+        std::string_view text, quimbelo::MessageStyle style, std::string_view title) override;
+    void showAbout() override;
+    void endProgram(bool failed) override;
 
 Q_SIGNALS:
     // The game has ended the program: every window is to close at once.
@@ -90,23 +92,16 @@ private:
 
     void bindEvents();
     void bindMenus();
-    QLabel *labelOf(quimbelo::Caption label) const;
-    QLabel *labelOf(quimbelo::ColourLabel label) const;
-    ImageBox *imageOf(quimbelo::ImageControl control) const;
+    template <typename T = QWidget> T *widget(const quimbelo::design::Control &control) const
+    {
+        return m_controls.get<T>(control.name, control.index);
+    }
 
-    quimbelo::Game m_game;
+    quimbelo::play::GameWindow m_play;
     FormBuilder m_controls;
     enum class Built { Frame, Controls, Menus, All } m_built = Built::Frame;
 
-    QLabel *Pelicula1 = nullptr;
-    QLabel *Label4 = nullptr, *Label5 = nullptr;
     ImageBox *Image1 = nullptr;
     ImageBox *Image7 = nullptr;
-    std::array<ImageBox *, quimbelo::kLastStage + 1> Image3 {};
-    std::array<QPushButton *, quimbelo::kLetraCount> Letra {};
-    std::array<QRadioButton *, quimbelo::kThemeCount> Option {};
-    QLineEdit *Text1 = nullptr;
-    QTimer *Timer1 = nullptr;
-    QTimer *Timer2 = nullptr;
     HeldKeyFilter *m_heldKeys = nullptr;
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
+#include "form1.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
 #include "pictures.h"
 #include "recordingdesktop.h"
 #include "trywait.h"
+#include "twips.h"
+#include "wordlist.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -307,6 +310,52 @@ private slots:
         QCOMPARE(text("Pelicula1"), QStringLiteral("O-O"));
     }
 
+    // Enter on a letter key guesses nothing, however the key got the focus; Space presses
+    // it, as it presses any button.
+    void enterOnALetterKeyGuessesNothingAndSpacePressesIt()
+    {
+        open();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from "Q" to "W"
+        QCOMPARE(QApplication::focusWidget(), key(1));
+        for (QPushButton *focused : { key(1), key(0) }) {
+            focused->setFocus();
+            QTest::keyClick(focused, Qt::Key_Return);
+            QTest::keyClick(focused, Qt::Key_Enter);
+            QCOMPARE(text("Label4"), QStringLiteral("0"));
+            QVERIFY(focused->isEnabled());
+        }
+        QTest::keyClick(key(8), Qt::Key_Space); // "O"
+        QCOMPARE(text("Label4"), QStringLiteral("1"));
+        QCOMPARE(text("Pelicula1"), QStringLiteral("O-O"));
+    }
+
+    // However long a list's item, every position of the word can be seen: it shrinks,
+    // then takes more lines, each within the label's width.
+    void theLongestWordShowsEveryPosition()
+    {
+        writeList("informatica", QByteArray(quimbelo::WordList::kMaxItemBytes, 'a') + "\r\n");
+        open();
+        auto *label = find<QLabel>("Pelicula1");
+        QString joined = text("Pelicula1");
+        const QStringList lines = joined.split(QLatin1Char('\n'));
+        joined.remove(QLatin1Char('\n'));
+        QCOMPARE(joined, QString(qsizetype(quimbelo::WordList::kMaxItemBytes), QLatin1Char('-')));
+        QVERIFY(lines.size() > 1);
+        for (const QString &line : lines) {
+            QVERIFY(label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width());
+        }
+        QVERIFY(
+            label->contentsRect().height() >= lines.size() * label->fontMetrics().lineSpacing());
+        QVERIFY(m_window->centralWidget()->rect().contains(label->geometry()));
+        // A short word of the next round takes the designed place again.
+        const QRect designed = twips::rect(
+            quimbelo::design::get(quimbelo::design::form1::kWindow, "Pelicula1").place);
+        writeList("informatica", "oso\r\n");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QCOMPARE(text("Pelicula1"), QStringLiteral("---"));
+        QCOMPARE(label->geometry(), designed);
+    }
+
     void theMailPicturesAndTheHelpGoToTheDesktop()
     {
         open();
@@ -463,7 +512,7 @@ private slots:
         for (const auto &[label, caption] : { std::pair { quimbelo::Caption::Label5, "Label5" },
                  std::pair { quimbelo::Caption::Label4, "Label4" } }) {
             for (const char *value : { "0", "1", "7", "10", "48" }) {
-                m_window->setCaption(label, value);
+                m_window->play().setCaption(label, value);
                 auto *counter = find<QLabel>(caption);
                 const QImage image = counter->grab().toImage();
                 const QRgb background = image.pixel(2, image.height() / 2);
@@ -489,8 +538,8 @@ private slots:
         // Wired to its handler: a quicker tick swaps the banner and flashes the address.
         timer1->start(20);
         using quimbelo::ImageControl;
-        TRY_COMPARE(
-            m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image5));
+        TRY_COMPARE(m_window->play().picture(ImageControl::Image4),
+            m_window->play().picture(ImageControl::Image5));
     }
 
     void theDecorationsBlinkOnTheirTimers()
@@ -511,14 +560,16 @@ private slots:
 
         // Image4 starts with a picture of its own, drawn like Image6's but not Image6's.
         using quimbelo::ImageControl;
-        const auto own = m_window->picture(ImageControl::Image4);
-        QVERIFY(own != m_window->picture(ImageControl::Image6));
-        QVERIFY(own != m_window->picture(ImageControl::Image5));
+        const auto own = m_window->play().picture(ImageControl::Image4);
+        QVERIFY(own != m_window->play().picture(ImageControl::Image6));
+        QVERIFY(own != m_window->play().picture(ImageControl::Image5));
         m_window->game().Timer1_Timer();
-        QCOMPARE(m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image5));
+        QCOMPARE(m_window->play().picture(ImageControl::Image4),
+            m_window->play().picture(ImageControl::Image5));
         QCOMPARE(colour("Label15"), QStringLiteral("#ff0000"));
         m_window->game().Timer1_Timer();
-        QCOMPARE(m_window->picture(ImageControl::Image4), m_window->picture(ImageControl::Image6));
+        QCOMPARE(m_window->play().picture(ImageControl::Image4),
+            m_window->play().picture(ImageControl::Image6));
         QCOMPARE(colour("Label15"), QStringLiteral("#000000"));
     }
 

@@ -1,0 +1,379 @@
+// SPDX-License-Identifier: MIT
+// The game window's behaviour over any front-end's widgets.
+#include "gamewindow.h"
+
+#include "captionfit.h"
+#include "common.h"
+#include "cp1252.h"
+#include "form1.h"
+#include "round.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quimbelo::play {
+
+namespace form1 = design::form1;
+
+namespace {
+
+const Control &control(std::string_view name, int index = -1)
+{
+    return design::get(form1::kWindow, name, index);
+}
+
+constexpr std::array<std::string_view, 6> kCaptionNames { "Pelicula1", "Label4", "Label5", "Label6",
+    "Label7", "Label11" };
+constexpr std::array<std::string_view, 2> kColourNames { "Label12", "Label15" };
+constexpr std::array<std::string_view, 3> kImageNames { "Image4", "Image5", "Image6" };
+
+const Control &of(Caption label)
+{
+    return control(kCaptionNames.at(static_cast<std::size_t>(label)));
+}
+
+const Control &of(ColourLabel label)
+{
+    return control(kColourNames.at(static_cast<std::size_t>(label)));
+}
+
+const Control &of(ImageControl image)
+{
+    return control(kImageNames.at(static_cast<std::size_t>(image)));
+}
+
+// The theme options, in the order of the game's themes.
+constexpr std::array<std::string_view, kThemeCount> kOptionNames { "Option1", "Option2", "Option3",
+    "Option4" };
+
+// The option the design selects, from 1; 0 for none.
+constexpr int optionSelectedByDesign()
+{
+    for (int i = 0; i < kThemeCount; ++i) {
+        for (const Control &control : form1::kControls) {
+            if (control.name == kOptionNames[static_cast<std::size_t>(i)]
+                && control.has(design::kSelected)) {
+                return i + 1;
+            }
+        }
+    }
+    return 0;
+}
+
+// The window opens on the game's default theme.
+static_assert(optionSelectedByDesign() == kDefaultOption);
+
+Rgb designColour(const design::Colour &colour)
+{
+    return colour.source == design::Colour::Source::System ? design::standardValue(colour.role)
+                                                           : colour.rgb;
+}
+
+std::string fromDesign(std::string_view utf8)
+{
+    return cp1252::fromUtf8(utf8);
+}
+
+// A message of the game shown in a box: its lone carriage returns are its line breaks.
+std::string messageText(std::string_view text)
+{
+    std::string shown = cp1252::toUtf8(text);
+    std::replace(shown.begin(), shown.end(), '\r', '\n');
+    return shown;
+}
+
+} // namespace
+
+// Every event of the window, by design name, and what it does.
+struct GameWindow::Route
+{
+    std::string_view name;
+    void (GameWindow::*handler)();
+};
+
+const std::array<GameWindow::Route, 12> GameWindow::kRoutes { {
+    { "Command1", &GameWindow::call<&Game::Command1_Click> },
+    { "Image2", &GameWindow::call<&Game::Image2_Click> },
+    { "Image4", &GameWindow::call<&Game::Image4_Click> },
+    { "Option1", &GameWindow::call<&Game::Option1_Click> },
+    { "Option2", &GameWindow::call<&Game::Option2_Click> },
+    { "Option3", &GameWindow::call<&Game::Option3_Click> },
+    { "Option4", &GameWindow::call<&Game::Option4_Click> },
+    { "Timer1", &GameWindow::call<&Game::Timer1_Timer> },
+    { "Timer2", &GameWindow::call<&Game::Timer2_Timer> },
+    { "MnNuevoJuego", &GameWindow::call<&Game::MnNuevoJuego_Click> },
+    { "MnSalir", &GameWindow::call<&Game::MnSalir_Click> },
+    { "MnAyuda2", &GameWindow::call<&Game::MnAyuda2_Click> },
+} };
+
+GameWindow::GameWindow(Widgets &widgets, Surroundings &surroundings)
+    : m_widgets(widgets)
+    , m_game(*this, surroundings)
+{
+    for (std::size_t i = 0; i < kCaptionNames.size(); ++i) {
+        m_captions[i] = fromDesign(control(kCaptionNames[i]).caption);
+    }
+    m_letraEnabled.fill(true);
+    for (std::size_t i = 0; i < kColourNames.size(); ++i) {
+        m_colours[i] = designColour(control(kColourNames[i]).text);
+    }
+}
+
+void GameWindow::built()
+{
+    // The client area the window's run-time outer size leaves: the picture stores
+    // designed further right stay out of sight.
+    for (const Control &designed : form1::kControls) {
+        if (designed.kind != design::Kind::Timer
+            && designed.place.left >= form1::kRunTimeClient.width) {
+            m_widgets.setVisible(designed, false);
+        }
+    }
+    for (int i = 0; i < kLetraCount; ++i) {
+        m_widgets.setAccessibleDescription(form1::letra(i), form1::kKeyAvailable);
+    }
+}
+
+bool GameWindow::load()
+{
+    m_game.Form_Load();
+    if (m_game.ended()) {
+        return false;
+    }
+    for (const std::string_view name : { "Timer1", "Timer2" }) {
+        m_widgets.startTimer(control(name), timerPeriod(control(name)));
+    }
+    m_timersRunning = true;
+    return true;
+}
+
+void GameWindow::shown()
+{
+    focusFirstLetra();
+}
+
+void GameWindow::event(const Control &source)
+{
+    if (m_game.ended()) {
+        return;
+    }
+    if (source.name == "Letra") {
+        m_game.Letra_Click(static_cast<std::int16_t>(source.index));
+        return;
+    }
+    if (source.kind == design::Kind::Option) {
+        optionSelected(source);
+        return;
+    }
+    for (const Route &route : kRoutes) {
+        if (route.name == source.name) {
+            (this->*route.handler)();
+            return;
+        }
+    }
+}
+
+void GameWindow::menu(std::string_view item)
+{
+    if (m_game.ended()) {
+        return;
+    }
+    if (item == "MnAcerca") {
+        about();
+        return;
+    }
+    for (const Route &route : kRoutes) {
+        if (route.name == item) {
+            (this->*route.handler)();
+            return;
+        }
+    }
+}
+
+void GameWindow::optionSelected(const Control &option)
+{
+    // A theme is picked when its option becomes the selected one, by the mouse or by the
+    // arrow keys; choosing the selected one again picks nothing.
+    const auto found = std::find(kOptionNames.begin(), kOptionNames.end(), option.name);
+    const int selected = static_cast<int>(found - kOptionNames.begin()) + 1;
+    if (found == kOptionNames.end() || selected == m_selectedOption) {
+        return;
+    }
+    m_selectedOption = selected;
+    for (const Route &route : kRoutes) {
+        if (route.name == option.name) {
+            (this->*route.handler)();
+            return;
+        }
+    }
+}
+
+void GameWindow::typed(const Control &key, char32_t character)
+{
+    // Typed characters are matched through the game's own code page, whatever the
+    // desktop's: a character it lacks guesses nothing.
+    const int code = cp1252::fromUnicode(character);
+    if (code > 0 && !m_game.ended()) {
+        m_game.Letra_KeyPress(
+            static_cast<std::int16_t>(key.index), static_cast<std::int16_t>(code));
+    }
+}
+
+std::string GameWindow::caption(Caption label) const
+{
+    return m_captions.at(static_cast<std::size_t>(label));
+}
+
+void GameWindow::setCaption(Caption label, const std::string &text)
+{
+    m_captions.at(static_cast<std::size_t>(label)) = text;
+    if (label == Caption::Pelicula1) {
+        fitPelicula1();
+        return;
+    }
+    m_widgets.setCaption(of(label), cp1252::toUtf8(text));
+}
+
+void GameWindow::fitPelicula1()
+{
+    // Pelicula1 shows words longer than its width in a smaller size of its font, and the
+    // longest over several lines, rather than cutting them off.
+    const Control &label = control("Pelicula1");
+    const std::string text = cp1252::toUtf8(caption(Caption::Pelicula1));
+    const CaptionFit fit = fitCaption(text, label.font.points, m_widgets.lineRoom(label),
+        [this, &label](std::string_view line, double points) {
+            return m_widgets.textWidth(label, line, points);
+        });
+    std::string shown;
+    for (const std::string &line : fit.lines) {
+        shown += shown.empty() ? line : "\n" + line;
+    }
+    m_widgets.setFontSize(label, fit.points);
+    m_widgets.setCaption(label, shown);
+    m_widgets.setAccessibleName(label, text);
+    m_widgets.setAccessibleDescription(label,
+        formatText(
+            form1::kHiddenWordDescription, { std::to_string(caption(Caption::Pelicula1).size()) }));
+}
+
+std::string GameWindow::letraCaption(int index) const
+{
+    return fromDesign(form1::letra(index).caption);
+}
+
+bool GameWindow::letraEnabled(int index) const
+{
+    return m_letraEnabled.at(static_cast<std::size_t>(index));
+}
+
+void GameWindow::setLetraEnabled(int index, bool enabled)
+{
+    const Control &key = form1::letra(index);
+    if (!enabled && m_widgets.hasFocus(key)) {
+        // The focus stays among the letter keys, so that typing goes on guessing.
+        for (int step = 1; step < kLetraCount; ++step) {
+            const int next = (index + step) % kLetraCount;
+            if (letraEnabled(next)) {
+                m_widgets.setFocus(form1::letra(next));
+                break;
+            }
+        }
+    }
+    m_letraEnabled.at(static_cast<std::size_t>(index)) = enabled;
+    m_widgets.setEnabled(key, enabled);
+    m_widgets.setAccessibleDescription(key, enabled ? form1::kKeyAvailable : form1::kKeyTried);
+}
+
+bool GameWindow::focusFirstLetra()
+{
+    if (!letraEnabled(0)) {
+        return false;
+    }
+    m_widgets.setFocus(form1::letra(0));
+    return true;
+}
+
+std::string GameWindow::solveText() const
+{
+    return cp1252::fromUtf8(m_widgets.text(control("Text1")));
+}
+
+void GameWindow::setSolveText(const std::string &text)
+{
+    m_widgets.setText(control("Text1"), cp1252::toUtf8(text));
+}
+
+int GameWindow::selectedOption() const
+{
+    return m_selectedOption;
+}
+
+void GameWindow::showStage(int stage)
+{
+    const int shown = std::clamp(stage, 0, kLastStage);
+    const Control &image = control("Image1");
+    m_widgets.sharePicture(control("Image3", shown), image);
+    m_widgets.setAccessibleName(image,
+        formatText(form1::kStageName, { std::to_string(shown), std::to_string(kLastStage) }));
+}
+
+PictureId GameWindow::picture(ImageControl image) const
+{
+    return m_widgets.picture(of(image));
+}
+
+void GameWindow::sharePicture(ImageControl source, ImageControl target)
+{
+    m_widgets.sharePicture(of(source), of(target));
+}
+
+Rgb GameWindow::textColour(ColourLabel label) const
+{
+    return m_colours.at(static_cast<std::size_t>(label));
+}
+
+void GameWindow::setTextColour(ColourLabel label, Rgb colour)
+{
+    m_colours.at(static_cast<std::size_t>(label)) = colour;
+    m_widgets.setTextColour(of(label), colour);
+}
+
+MessageAnswer GameWindow::messageBox(
+    const std::string &text, MessageStyle style, const std::string &title)
+{
+    return m_widgets.messageBox(messageText(text), style, cp1252::toUtf8(title));
+}
+
+void GameWindow::endProgram()
+{
+    if (m_timersRunning) {
+        for (const std::string_view name : { "Timer1", "Timer2" }) {
+            m_widgets.stopTimer(control(name));
+        }
+        m_timersRunning = false;
+    }
+    m_widgets.endProgram(m_game.failed());
+}
+
+int timerPeriod(const Control &timer)
+{
+    return std::max(timer.interval, design::kTimerResolutionMs);
+}
+
+std::string formatText(std::string_view pattern, std::initializer_list<std::string_view> args)
+{
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto argument = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && argument < args.size()) {
+            text += *(args.begin() + argument);
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+} // namespace quimbelo::play
