@@ -4,7 +4,7 @@
 // What a front-end gives the play layer: the few things only a window toolkit can do to
 // a control built from the design. A new front-end builds its native controls from the
 // design data, implements this interface over them, and forwards the player's events to
-// play::GameWindow; it needs nothing else from the layers below.
+// play::GamePlay; it needs nothing else from the layers below.
 
 #include "controls.h"
 #include "formport.h"
@@ -58,7 +58,7 @@ public:
     virtual bool hasFocus(const Control &control) const = 0;
     virtual void setFocus(const Control &control) = 0;
 
-    // A timer of the design delivers GameWindow::timer() every period until stopped.
+    // A timer of the design delivers GamePlay::timer() every period until stopped.
     virtual void startTimer(const Control &timer, int milliseconds) = 0;
     virtual void stopTimer(const Control &timer) = 0;
 

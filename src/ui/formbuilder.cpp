@@ -3,7 +3,7 @@
 
 #include "common.h"
 #include "fonts.h"
-#include "gamewindow.h"
+#include "gameplay.h"
 #include "imagebox.h"
 #include "pictures.h"
 #include "shapewidget.h"

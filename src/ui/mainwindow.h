@@ -2,7 +2,7 @@
 #pragma once
 
 #include "formbuilder.h"
-#include "gamewindow.h"
+#include "gameplay.h"
 #include "picture.h"
 #include "widgets.h"
 
@@ -48,7 +48,7 @@ public:
     // not start and no word list is read.
     std::vector<std::function<void()>> preparationSteps(Picture::Ptr wordmark = nullptr);
 
-    quimbelo::play::GameWindow &play() { return m_play; }
+    quimbelo::play::GamePlay &play() { return m_play; }
     quimbelo::Game &game() { return m_play.game(); }
 
     // play::Widgets
@@ -97,7 +97,7 @@ private:
         return m_controls.get<T>(control.name, control.index);
     }
 
-    quimbelo::play::GameWindow m_play;
+    quimbelo::play::GamePlay m_play;
     FormBuilder m_controls;
     enum class Built { Frame, Controls, Menus, All } m_built = Built::Frame;
 

@@ -421,14 +421,16 @@ void FormBuilder::place(Control &control)
     } else if (designed.kind == Kind::Label && !designed.has(kWraps)) {
         // A label whose text is wider than its box (a longer number, a font a pixel wider
         // than the one it was designed with) widens to show all of it, its aligned edge
-        // kept in place.
+        // kept in place; one whose text holds several lines grows downwards to hold them,
+        // over what lies below.
         const std::wstring text = win32text::windowText(control.hwnd);
+        const bool lines = text.find(L'\n') != std::wstring::npos;
         HDC dc = GetDC(control.hwnd);
         HGDIOBJ old = SelectObject(
             dc, reinterpret_cast<HFONT>(SendMessageW(control.hwnd, WM_GETFONT, 0, 0)));
         RECT measured {};
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
-            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            DT_CALCRECT | DT_NOPREFIX | (lines ? 0 : DT_SINGLELINE));
         SelectObject(dc, old);
         ReleaseDC(control.hwnd, dc);
         const int frame
@@ -444,6 +446,12 @@ void FormBuilder::place(Control &control)
             } else {
                 box.right += grown;
             }
+        }
+        if (lines) {
+            box.bottom = std::max(box.bottom, box.top + measured.bottom - measured.top + frame);
+            SetWindowPos(control.hwnd, HWND_TOP, box.left, box.top, box.right - box.left,
+                box.bottom - box.top, SWP_NOACTIVATE);
+            return;
         }
     }
     SetWindowPos(control.hwnd, nullptr, box.left, box.top, box.right - box.left,

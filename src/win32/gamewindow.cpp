@@ -20,14 +20,9 @@ constexpr wchar_t kWindowClass[] = L"QuimbeloForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-const design::Control &timer(std::string_view name)
+int timerId(const design::Control &timer)
 {
-    return design::get(form1::kWindow, name);
-}
-
-int timerId(std::string_view name)
-{
-    return FormBuilder::controlId(form1::kWindow, timer(name));
+    return FormBuilder::controlId(form1::kWindow, timer);
 }
 
 // Each step builds this many controls: a step is short enough for a key pressed meanwhile
@@ -38,7 +33,7 @@ constexpr std::size_t kPicturesPerStep = 1;
 } // namespace
 
 GameWindow::GameWindow(Surroundings &surroundings, Building building)
-    : m_game(*this, surroundings)
+    : m_play(*this, surroundings)
 {
     create();
     if (building == Building::Whole) {
@@ -110,29 +105,11 @@ void GameWindow::create()
 
 void GameWindow::finishControls()
 {
-    // The client area the window's run-time outer size leaves: the picture stores
-    // designed further right stay out of sight.
-    for (const FormBuilder::Control &control : m_controls.controls()) {
-        if (control.hwnd != nullptr && control.design->place.left >= form1::kRunTimeClient.width) {
-            ShowWindow(control.hwnd, SW_HIDE);
-        }
-    }
     for (int i = 0; i < kLetraCount; ++i) {
-        Letra[i] = &m_controls.get("Letra", i);
-        SetWindowSubclass(
-            Letra[i]->hwnd, letraProc, static_cast<UINT_PTR>(i), reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(of(form1::letra(i)).hwnd, letraProc, static_cast<UINT_PTR>(i),
+            reinterpret_cast<DWORD_PTR>(this));
     }
-    for (int i = 0; i < kThemeCount; ++i) {
-        Option[i] = &m_controls.get("Option" + std::to_string(i + 1));
-        if (SendMessageW(Option[i]->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-            m_selectedOption = i + 1;
-        }
-    }
-    for (int k = 0; k <= kLastStage; ++k) {
-        Image3[k] = &m_controls.get("Image3", k);
-    }
-    Image1 = &m_controls.get("Image1");
-    Text1 = &m_controls.get("Text1");
+    m_play.built();
     resizeForDpi(m_controls.dpi(), nullptr);
 }
 
@@ -202,17 +179,12 @@ void GameWindow::resizeForDpi(UINT dpi, const RECT *suggested)
 bool GameWindow::load(pictures::Picture::Ptr splashWordmark)
 {
     while (!buildSome()) { }
-    m_game.Form_Load();
-    if (m_game.ended()) {
+    if (!m_play.load()) {
         return false;
     }
     m_controls.setPicture(m_controls.get("Image7"),
         splashWordmark ? std::move(splashWordmark)
                        : pictures::Picture::make(design::Picture::Wordmark));
-    for (const std::string_view name : { "Timer1", "Timer2" }) {
-        SetTimer(m_hwnd, static_cast<UINT_PTR>(timerId(name)),
-            static_cast<UINT>(std::max(timer(name).interval, design::kTimerResolutionMs)), nullptr);
-    }
     return true;
 }
 
@@ -230,9 +202,7 @@ void GameWindow::showCentred()
         work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
-    if (IsWindowEnabled(Letra[0]->hwnd)) {
-        SetFocus(Letra[0]->hwnd);
-    }
+    m_play.shown();
 }
 
 bool GameWindow::translate(MSG &msg)
@@ -240,8 +210,25 @@ bool GameWindow::translate(MSG &msg)
     if (m_hwnd == nullptr || (msg.hwnd != m_hwnd && !IsChild(m_hwnd, msg.hwnd))) {
         return false;
     }
-    return TranslateAcceleratorW(m_hwnd, m_accelerators, &msg) != 0
-        || IsDialogMessageW(m_hwnd, &msg) != 0;
+    if (TranslateAcceleratorW(m_hwnd, m_accelerators, &msg) != 0) {
+        return true;
+    }
+    // Enter presses no button of the window, whichever has the focus and however it got
+    // there: the dialog manager would press a button that Tab made the default one. Space
+    // presses the focused button, as the button itself does.
+    const bool enter
+        = (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR)
+        && msg.wParam == VK_RETURN;
+    if (enter && isButton(msg.hwnd)) {
+        return false;
+    }
+    return IsDialogMessageW(m_hwnd, &msg) != 0;
+}
+
+bool GameWindow::isButton(HWND hwnd) const
+{
+    const FormBuilder::Control *control = m_controls.fromWindow(hwnd);
+    return control != nullptr && control->design->kind == design::Kind::Button;
 }
 
 LRESULT CALLBACK GameWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -268,10 +255,8 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (static_cast<int>(wParam) == timerId("Timer1")) {
-            m_game.Timer1_Timer();
-        } else if (static_cast<int>(wParam) == timerId("Timer2")) {
-            m_game.Timer2_Timer();
+        if (const FormBuilder::Control *timer = m_controls.fromId(static_cast<int>(wParam))) {
+            m_play.event(*timer->design);
         }
         return 0;
     case WM_ACTIVATE:
@@ -290,15 +275,18 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_DPICHANGED:
         m_controls.layout(HIWORD(wParam));
-        fitPelicula1();
+        m_play.refit();
         resizeForDpi(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         return 0;
     case WM_CLOSE:
         DestroyWindow(m_hwnd);
         return 0;
     case WM_DESTROY:
-        KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId("Timer1")));
-        KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId("Timer2")));
+        for (const design::Control &control : form1::kControls) {
+            if (control.kind == design::Kind::Timer) {
+                KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId(control)));
+            }
+        }
         m_hwnd = nullptr;
         // Closing the game window ends the program.
         finish(0);
@@ -311,55 +299,18 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void GameWindow::command(int id, int code)
 {
-    if (id == menuCommand("MnNuevoJuego")) {
-        m_game.MnNuevoJuego_Click();
-    } else if (id == menuCommand("MnSalir")) {
-        m_game.MnSalir_Click();
-    } else if (id == menuCommand("MnAyuda2")) {
-        m_game.MnAyuda2_Click();
-    } else if (id == menuCommand("MnAcerca")) {
-        if (onAbout) {
+    const auto item = static_cast<std::size_t>(id - menuCommand(form1::kMenu[0].name));
+    if (item < form1::kMenu.size()) {
+        if (form1::kMenu[item].name == "MnAcerca") {
             rememberFocus();
-            onAbout();
         }
-    }
-    FormBuilder::Control *control = m_controls.fromId(id);
-    if (control == nullptr || code != BN_CLICKED) { // STN_CLICKED too
+        m_play.menu(form1::kMenu[item].name);
         return;
     }
-    const design::Control &designed = *control->design;
-    if (designed.name == "Letra") {
-        m_game.Letra_Click(static_cast<std::int16_t>(designed.index));
-    } else if (designed.name == "Command1") {
-        m_game.Command1_Click();
-    } else if (designed.name == "Image2") {
-        m_game.Image2_Click();
-    } else if (designed.name == "Image4") {
-        m_game.Image4_Click();
-    } else if (designed.kind == design::Kind::Option) {
-        // A theme is picked when its option becomes the selected one, by the mouse or by
-        // the arrow keys; a click on the selected one picks nothing.
-        const int option = selectedOption();
-        if (option == m_selectedOption) {
-            return;
-        }
-        m_selectedOption = option;
-        switch (option) {
-        case 1:
-            m_game.Option1_Click();
-            break;
-        case 2:
-            m_game.Option2_Click();
-            break;
-        case 3:
-            m_game.Option3_Click();
-            break;
-        case 4:
-            m_game.Option4_Click();
-            break;
-        default:
-            break;
-        }
+    // A click, or an option becoming the selected one by the mouse or the arrow keys.
+    const FormBuilder::Control *control = m_controls.fromId(id);
+    if (control != nullptr && code == BN_CLICKED) { // STN_CLICKED too
+        m_play.event(*control->design);
     }
 }
 
@@ -371,11 +322,8 @@ LRESULT CALLBACK GameWindow::letraProc(
         if ((lParam & (1 << 30)) != 0) {
             return 0;
         }
-        const int code = win32text::cp1252Code(static_cast<wchar_t>(wParam));
-        if (code > 0) {
-            reinterpret_cast<GameWindow *>(self)->m_game.Letra_KeyPress(
-                static_cast<std::int16_t>(id), static_cast<std::int16_t>(code));
-        }
+        reinterpret_cast<GameWindow *>(self)->m_play.typed(
+            form1::letra(static_cast<int>(id)), static_cast<char32_t>(wParam));
         // The key goes on to the button.
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(hwnd, letraProc, id);
@@ -383,170 +331,118 @@ LRESULT CALLBACK GameWindow::letraProc(
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-FormBuilder::Control &GameWindow::labelOf(Caption label) const
+void GameWindow::setCaption(const design::Control &control, std::string_view utf8)
 {
-    switch (label) {
-    case Caption::Pelicula1:
-        return m_controls.get("Pelicula1");
-    case Caption::Label4:
-        return m_controls.get("Label4");
-    case Caption::Label5:
-        return m_controls.get("Label5");
-    case Caption::Label6:
-        return m_controls.get("Label6");
-    case Caption::Label7:
-        return m_controls.get("Label7");
-    case Caption::Label11:
-        break;
+    std::wstring text = win32text::fromUtf8(utf8);
+    // A caption's lines are broken as Windows breaks them.
+    for (std::size_t at = text.find(L'\n'); at != std::wstring::npos;
+         at = text.find(L'\n', at + 2)) {
+        text.insert(at, 1, L'\r');
     }
-    return m_controls.get("Label11");
+    m_controls.setText(of(control), text);
 }
 
-FormBuilder::Control &GameWindow::labelOf(ColourLabel label) const
+std::string GameWindow::text(const design::Control &box) const
 {
-    return m_controls.get(label == ColourLabel::Label12 ? "Label12" : "Label15");
+    return win32text::toUtf8(win32text::windowText(of(box).hwnd));
 }
 
-FormBuilder::Control &GameWindow::imageOf(ImageControl control) const
+void GameWindow::setText(const design::Control &box, std::string_view utf8)
 {
-    switch (control) {
-    case ImageControl::Image4:
-        return m_controls.get("Image4");
-    case ImageControl::Image5:
-        return m_controls.get("Image5");
-    case ImageControl::Image6:
-        break;
-    }
-    return m_controls.get("Image6");
+    SetWindowTextW(of(box).hwnd, win32text::fromUtf8(utf8).c_str());
 }
 
-std::string GameWindow::caption(Caption label) const
+void GameWindow::setEnabled(const design::Control &control, bool enabled)
 {
-    return win32text::toCp1252(win32text::windowText(labelOf(label).hwnd));
+    EnableWindow(of(control).hwnd, enabled ? TRUE : FALSE);
 }
 
-void GameWindow::setCaption(Caption label, const std::string &text)
+void GameWindow::setVisible(const design::Control &control, bool visible)
 {
-    FormBuilder::Control &target = labelOf(label);
-    if (label == Caption::Pelicula1) {
-        SetWindowTextW(target.hwnd, win32text::fromCp1252(text).c_str());
-        fitPelicula1();
-        m_controls.redraw(target);
-        return;
-    }
-    m_controls.setText(target, win32text::fromCp1252(text));
+    ShowWindow(of(control).hwnd, visible ? SW_SHOW : SW_HIDE);
 }
 
-void GameWindow::fitPelicula1()
+void GameWindow::setTextColour(const design::Control &control, Rgb colour)
 {
-    // Pelicula1 shows titles longer than its width in a smaller size of its font rather
-    // than cutting them off.
-    FormBuilder::Control &label = m_controls.get("Pelicula1");
-    const std::wstring text = win32text::windowText(label.hwnd);
+    m_controls.setTextColour(of(control), FormBuilder::colourRef(colour));
+}
+
+void GameWindow::sharePicture(const design::Control &source, const design::Control &target)
+{
+    m_controls.setPicture(of(target), of(source).picture);
+}
+
+PictureId GameWindow::picture(const design::Control &control) const
+{
+    return reinterpret_cast<PictureId>(of(control).picture.get());
+}
+
+void GameWindow::setFontSize(const design::Control &control, double points)
+{
+    design::Font font = control.font;
+    font.points = points;
+    m_controls.setFont(of(control), m_controls.font(font));
+}
+
+double GameWindow::textWidth(
+    const design::Control &control, std::string_view utf8, double points) const
+{
+    design::Font font = control.font;
+    font.points = points;
+    const std::wstring text = win32text::fromUtf8(utf8);
+    HWND hwnd = of(control).hwnd;
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, m_controls.font(font));
+    SIZE extent {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return extent.cx;
+}
+
+double GameWindow::lineRoom(const design::Control &control) const
+{
     RECT box {};
-    GetClientRect(label.hwnd, &box);
-    design::Font font = label.design->font;
-    HDC dc = GetDC(label.hwnd);
-    while (true) {
-        HGDIOBJ old = SelectObject(dc, m_controls.font(font));
-        SIZE extent {};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(dc, old);
-        if (font.points <= 7.0 || extent.cx <= box.right) {
-            break;
-        }
-        font.points -= 0.75;
+    GetClientRect(of(control).hwnd, &box);
+    return box.right;
+}
+
+void GameWindow::setAccessibleName(const design::Control &control, std::string_view utf8)
+{
+    // A picture shows no text: its window text, which nothing draws, is the name a screen
+    // reader reads. A control that shows text is named by it.
+    if (control.kind == design::Kind::Image || control.kind == design::Kind::PictureBox) {
+        SetWindowTextW(of(control).hwnd, win32text::fromUtf8(utf8).c_str());
     }
-    ReleaseDC(label.hwnd, dc);
-    m_controls.setFont(label, m_controls.font(font));
 }
 
-std::string GameWindow::letraCaption(int index) const
+void GameWindow::setAccessibleDescription(const design::Control &, std::string_view)
 {
-    return win32text::toCp1252(
-        win32text::windowText(Letra.at(static_cast<std::size_t>(index))->hwnd));
+    // Not passed on yet: Windows takes descriptions through the accessibility server's
+    // annotations, which Wine, where this program is tested, does not carry.
 }
 
-bool GameWindow::letraEnabled(int index) const
+bool GameWindow::hasFocus(const design::Control &control) const
 {
-    return IsWindowEnabled(Letra.at(static_cast<std::size_t>(index))->hwnd) != 0;
+    return GetFocus() == of(control).hwnd;
 }
 
-void GameWindow::setLetraEnabled(int index, bool enabled)
+void GameWindow::setFocus(const design::Control &control)
 {
-    HWND key = Letra.at(static_cast<std::size_t>(index))->hwnd;
-    if (!enabled && GetFocus() == key) {
-        // The focus stays among the letter keys, so that typing goes on guessing.
-        for (int step = 1; step < kLetraCount; ++step) {
-            HWND next = Letra[static_cast<std::size_t>((index + step) % kLetraCount)]->hwnd;
-            if (IsWindowEnabled(next)) {
-                SetFocus(next);
-                break;
-            }
-        }
+    SetFocus(of(control).hwnd);
+}
+
+void GameWindow::startTimer(const design::Control &timer, int milliseconds)
+{
+    SetTimer(
+        m_hwnd, static_cast<UINT_PTR>(timerId(timer)), static_cast<UINT>(milliseconds), nullptr);
+}
+
+void GameWindow::stopTimer(const design::Control &timer)
+{
+    if (m_hwnd != nullptr) {
+        KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId(timer)));
     }
-    EnableWindow(key, enabled ? TRUE : FALSE);
-}
-
-bool GameWindow::focusFirstLetra()
-{
-    if (!IsWindowEnabled(Letra[0]->hwnd)) {
-        return false;
-    }
-    SetFocus(Letra[0]->hwnd);
-    return true;
-}
-
-std::string GameWindow::solveText() const
-{
-    return win32text::toCp1252(win32text::windowText(Text1->hwnd));
-}
-
-void GameWindow::setSolveText(const std::string &text)
-{
-    SetWindowTextW(Text1->hwnd, win32text::fromCp1252(text).c_str());
-}
-
-int GameWindow::selectedOption() const
-{
-    for (int i = 0; i < kThemeCount; ++i) {
-        if (SendMessageW(Option[static_cast<std::size_t>(i)]->hwnd, BM_GETCHECK, 0, 0)
-            == BST_CHECKED) {
-            return i + 1;
-        }
-    }
-    return kDefaultOption;
-}
-
-void GameWindow::showStage(int stage)
-{
-    const int shown = std::clamp(stage, 0, kLastStage);
-    m_controls.setPicture(*Image1, Image3[static_cast<std::size_t>(shown)]->picture);
-    const std::wstring name
-        = L"Horca: " + std::to_wstring(shown) + L" de " + std::to_wstring(kLastStage);
-    SetWindowTextW(Image1->hwnd, name.c_str());
-}
-
-PictureId GameWindow::picture(ImageControl control) const
-{
-    return reinterpret_cast<PictureId>(imageOf(control).picture.get());
-}
-
-void GameWindow::sharePicture(ImageControl source, ImageControl target)
-{
-    m_controls.setPicture(imageOf(target), imageOf(source).picture);
-}
-
-Rgb GameWindow::textColour(ColourLabel label) const
-{
-    const COLORREF colour = labelOf(label).text;
-    return (static_cast<Rgb>(GetRValue(colour)) << 16) | (static_cast<Rgb>(GetGValue(colour)) << 8)
-        | GetBValue(colour);
-}
-
-void GameWindow::setTextColour(ColourLabel label, Rgb colour)
-{
-    m_controls.setTextColour(labelOf(label), FormBuilder::colourRef(colour));
 }
 
 void GameWindow::rememberFocus()
@@ -560,21 +456,26 @@ void GameWindow::rememberFocus()
 }
 
 MessageAnswer GameWindow::messageBox(
-    const std::string &text, MessageStyle style, const std::string &title)
+    std::string_view text, MessageStyle style, std::string_view title)
 {
     rememberFocus();
     return messagebox::show(
         m_hwnd != nullptr && IsWindowVisible(m_hwnd) ? m_hwnd : nullptr, text, style, title);
 }
 
-void GameWindow::endProgram()
+void GameWindow::showAbout()
+{
+    if (onAbout) {
+        onAbout();
+    }
+}
+
+void GameWindow::endProgram(bool failed)
 {
     if (m_hwnd != nullptr) {
-        KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId("Timer1")));
-        KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId("Timer2")));
         ShowWindow(m_hwnd, SW_HIDE);
     }
-    finish(m_game.failed() ? 1 : 0);
+    finish(failed ? 1 : 0);
 }
 
 void GameWindow::finish(int status)

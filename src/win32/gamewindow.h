@@ -2,22 +2,18 @@
 #pragma once
 
 #include "formbuilder.h"
-#include "formport.h"
-#include "game.h"
-#include "letterkeys.h"
+#include "gameplay.h"
 #include "pictures.h"
-#include "round.h"
-#include "themes.h"
+#include "widgets.h"
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
 
-// Form1, the game window, built from its design with the Windows API, and the game's port
-// onto it. The window holds no rule: every event goes to the game's handler of the same
-// name.
-class GameWindow : public quimbelo::FormPort
+// Form1, the game window, built from its design with the Windows API, and the widgets
+// the play layer works on. The window holds no rule: every event goes to the play layer
+// by the control's design row, and it draws what the play layer asks.
+class GameWindow : public quimbelo::play::Widgets
 {
 public:
     // Built whole, or, with InSteps, as a hidden window whose controls buildSome makes a
@@ -41,7 +37,8 @@ public:
     void showCentred();
 
     HWND hwnd() const { return m_hwnd; }
-    quimbelo::Game &game() { return m_game; }
+    quimbelo::play::GamePlay &play() { return m_play; }
+    quimbelo::Game &game() { return m_play.game(); }
     FormBuilder &controls() { return m_controls; }
 
     // The window's keys: its shortcuts, and Tab and the arrows among its controls. True
@@ -56,24 +53,32 @@ public:
     // The menu command of a menu item of the design.
     static int menuCommand(std::string_view name);
 
-    // FormPort
-    std::string caption(quimbelo::Caption label) const override;
-    void setCaption(quimbelo::Caption label, const std::string &text) override;
-    std::string letraCaption(int index) const override;
-    bool letraEnabled(int index) const override;
-    void setLetraEnabled(int index, bool enabled) override;
-    bool focusFirstLetra() override;
-    std::string solveText() const override;
-    void setSolveText(const std::string &text) override;
-    int selectedOption() const override;
-    void showStage(int stage) override;
-    quimbelo::PictureId picture(quimbelo::ImageControl control) const override;
-    void sharePicture(quimbelo::ImageControl source, quimbelo::ImageControl target) override;
-    quimbelo::Rgb textColour(quimbelo::ColourLabel label) const override;
-    void setTextColour(quimbelo::ColourLabel label, quimbelo::Rgb colour) override;
+    // play::Widgets
+    void setCaption(const quimbelo::design::Control &control, std::string_view utf8) override;
+    std::string text(const quimbelo::design::Control &box) const override;
+    void setText(const quimbelo::design::Control &box, std::string_view utf8) override;
+    void setEnabled(const quimbelo::design::Control &control, bool enabled) override;
+    void setVisible(const quimbelo::design::Control &control, bool visible) override;
+    void setTextColour(const quimbelo::design::Control &control, quimbelo::Rgb colour) override;
+    void sharePicture(
+        const quimbelo::design::Control &source, const quimbelo::design::Control &target) override;
+    quimbelo::PictureId picture(const quimbelo::design::Control &control) const override;
+    void setFontSize(const quimbelo::design::Control &control, double points) override;
+    double textWidth(const quimbelo::design::Control &control, std::string_view utf8,
+        double points) const override;
+    double lineRoom(const quimbelo::design::Control &control) const override;
+    void setAccessibleName(
+        const quimbelo::design::Control &control, std::string_view utf8) override;
+    void setAccessibleDescription(
+        const quimbelo::design::Control &control, std::string_view utf8) override;
+    bool hasFocus(const quimbelo::design::Control &control) const override;
+    void setFocus(const quimbelo::design::Control &control) override;
+    void startTimer(const quimbelo::design::Control &timer, int milliseconds) override;
+    void stopTimer(const quimbelo::design::Control &timer) override;
     quimbelo::MessageAnswer messageBox(
-        const std::string &text, quimbelo::MessageStyle style, const std::string &title) override;
-    void endProgram() override;
+        std::string_view text, quimbelo::MessageStyle style, std::string_view title) override;
+    void showAbout() override;
+    void endProgram(bool failed) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -85,26 +90,21 @@ private:
     void buildMenu();
     void resizeForDpi(UINT dpi, const RECT *suggested);
     void command(int id, int code);
-    void fitPelicula1();
     void finish(int status);
     void rememberFocus();
-    FormBuilder::Control &labelOf(quimbelo::Caption label) const;
-    FormBuilder::Control &labelOf(quimbelo::ColourLabel label) const;
-    FormBuilder::Control &imageOf(quimbelo::ImageControl control) const;
+    bool isButton(HWND hwnd) const;
+    FormBuilder::Control &of(const quimbelo::design::Control &control) const
+    {
+        return m_controls.get(control.name, control.index);
+    }
 
-    quimbelo::Game m_game;
+    quimbelo::play::GamePlay m_play;
     HWND m_hwnd = nullptr;
     HACCEL m_accelerators = nullptr;
     HWND m_focusOnReturn = nullptr; // the control that takes the focus when the window does
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     mutable FormBuilder m_controls;
-    std::array<FormBuilder::Control *, quimbelo::kLetraCount> Letra {};
-    std::array<FormBuilder::Control *, quimbelo::kThemeCount> Option {};
-    std::array<FormBuilder::Control *, quimbelo::kLastStage + 1> Image3 {};
-    FormBuilder::Control *Image1 = nullptr;
-    FormBuilder::Control *Text1 = nullptr;
-    int m_selectedOption = 0;
     bool m_finished = false;
     bool m_controlsBuilt = false;
     bool m_built = false; // its controls, and the pictures they show decoded

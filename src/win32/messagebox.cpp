@@ -45,10 +45,17 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 quimbelo::MessageAnswer show(
-    HWND owner, const std::string &text, quimbelo::MessageStyle style, const std::string &title)
+    HWND owner, std::string_view text, quimbelo::MessageStyle style, std::string_view title)
 {
-    const std::wstring shown = win32text::messageText(text);
-    const std::wstring caption = win32text::fromCp1252(title);
+    // Windows breaks a box's lines at a carriage return and line feed.
+    std::wstring shown;
+    for (const wchar_t c : win32text::fromUtf8(text)) {
+        if (c == L'\n') {
+            shown += L'\r';
+        }
+        shown += c;
+    }
+    const std::wstring caption = win32text::fromUtf8(title);
     // The game's style codes are the platform's: 64, 16 and 4 (Yes the default button).
     const UINT type = static_cast<UINT>(style) | MB_DEFBUTTON1 | MB_SETFOREGROUND;
     HHOOK outer = t_hook;

@@ -5,14 +5,14 @@
 
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 
 namespace messagebox {
 
 // The platform's own message box with the game's style code, owned by owner, with its
 // buttons in Spanish ("Aceptar", "Sí", "No") whatever the language of Windows. The text
-// and title are the game's Windows-1252; lone carriage returns break the lines.
+// and title are UTF-8; line feeds break the lines.
 quimbelo::MessageAnswer show(
-    HWND owner, const std::string &text, quimbelo::MessageStyle style, const std::string &title);
+    HWND owner, std::string_view text, quimbelo::MessageStyle style, std::string_view title);
 
 } // namespace messagebox

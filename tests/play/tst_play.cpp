@@ -8,7 +8,7 @@
 #include "fakesurroundings.h"
 #include "fakewidgets.h"
 #include "form1.h"
-#include "gamewindow.h"
+#include "gameplay.h"
 
 #include <atomic>
 #include <filesystem>
@@ -73,7 +73,7 @@ struct Window
     ListFolder lists;
     FakeWidgets widgets;
     FakeSurroundings surroundings;
-    play::GameWindow play { widgets, surroundings };
+    play::GamePlay play { widgets, surroundings };
 };
 
 } // namespace
@@ -185,6 +185,7 @@ TEST_CASE("typed characters go through the game's code page")
     CHECK(window.caption("Pelicula1") == "ÑA---");
     // "ń" and a surrogate are not in the code page: no guess, no try.
     window.play.typed(q, U'\u0144');
+    window.play.typed(q, U'\u0107'); // "ć": no best fit to "C" either
     window.play.typed(q, char32_t(0xD83D));
     window.play.typed(q, U'\u00FA'); // ú matches no key
     CHECK(window.caption("Label4") == "2");
@@ -286,6 +287,12 @@ TEST_CASE("fitting a caption")
     {
         CHECK(play::fitCaption("", 10, 50, measure).lines == std::vector<std::string> { "" });
     }
+}
+
+TEST_CASE("a message's lines are broken where its carriage returns stand")
+{
+    CHECK(play::shownMessage("a\rb\r\nc\r") == "a\nb\nc\n");
+    CHECK(play::shownMessage("\xBFS\xED?") == "¿Sí?");
 }
 
 TEST_CASE("design texts take their arguments")

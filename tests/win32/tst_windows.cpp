@@ -15,10 +15,12 @@
 #include "startup.h"
 #include "text.h"
 #include "windowtest.h"
+#include "wordlist.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -368,7 +370,7 @@ TEST_CASE("Picking a theme starts an uncounted round and gives the keys the focu
     game.type(L'q');
     SendMessageW(game.hwnd("Option2"), BM_CLICK, 0, 0);
     game.pump(50);
-    CHECK(game.window.selectedOption() == 2);
+    CHECK(game.window.play().selectedOption() == 2);
     CHECK(game.shown("Label11") == L"1");
     CHECK(game.shown("Label4") == L"0");
     CHECK(GetFocus() == game.hwnd("Letra", 0));
@@ -386,15 +388,19 @@ TEST_CASE("The timers swap the banner and flash the labels")
     Played game("PA\xD1O");
     auto &window = game.window;
     using quimbelo::ImageControl;
-    CHECK(window.picture(ImageControl::Image4) != window.picture(ImageControl::Image6));
+    CHECK(
+        window.play().picture(ImageControl::Image4) != window.play().picture(ImageControl::Image6));
     // Timer2 ticks by itself, as often as the timers allow.
     CHECK(game.pumpUntil(
-        [&] { return window.textColour(quimbelo::ColourLabel::Label12) == 0xFF0000; }, 1000));
+        [&] { return window.play().textColour(quimbelo::ColourLabel::Label12) == 0xFF0000; },
+        1000));
     CHECK(game.pumpUntil(
-        [&] { return window.textColour(quimbelo::ColourLabel::Label12) == 0xFFFF00; }, 1000));
+        [&] { return window.play().textColour(quimbelo::ColourLabel::Label12) == 0xFFFF00; },
+        1000));
     window.game().Timer1_Timer();
-    CHECK(window.picture(ImageControl::Image4) == window.picture(ImageControl::Image5));
-    CHECK(window.textColour(quimbelo::ColourLabel::Label15) == 0xFF0000);
+    CHECK(
+        window.play().picture(ImageControl::Image4) == window.play().picture(ImageControl::Image5));
+    CHECK(window.play().textColour(quimbelo::ColourLabel::Label15) == 0xFF0000);
 }
 
 TEST_CASE("The mail links and the help file go to the desktop")
@@ -596,14 +602,61 @@ TEST_CASE("The splash hands over once: on a key, a click on its frame, or its ti
     CHECK(ended == -1);
 }
 
-TEST_CASE("Message texts break their lines at lone carriage returns")
+TEST_CASE("Enter on a letter key guesses nothing, however the key got the focus; Space presses it")
 {
-    CHECK(win32text::messageText("a\rb\r\nc\r") == L"a\r\nb\r\nc\r\n");
-    CHECK(win32text::messageText("\xBFS\xED?") == L"\u00bfS\u00ed?");
-    CHECK(win32text::cp1252Code(L'\u00f1') == 0xF1);
-    CHECK(win32text::cp1252Code(L'\u20ac') == 0x80);
-    CHECK(win32text::cp1252Code(L'\u0107') == -1); // "ć": no best fit to "c"
-    CHECK(win32text::cp1252Code(static_cast<wchar_t>(0xD83D)) == -1);
+    Played game("PA\xD1O");
+    // Tab makes the focused button the dialog manager's default one.
+    game.press(VK_TAB);
+    REQUIRE(GetFocus() == game.hwnd("Letra", 1));
+    for (HWND key : { game.hwnd("Letra", 1), game.hwnd("Letra", 0) }) {
+        SetFocus(key);
+        game.press(VK_RETURN);
+        game.type(L'\r');
+        CHECK(game.shown("Label4") == L"0");
+        CHECK(IsWindowEnabled(key) != FALSE);
+    }
+    SetFocus(game.hwnd("Letra", 10)); // "A"
+    game.press(VK_SPACE);
+    PostMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0xC0000001);
+    game.pump(50);
+    CHECK(game.shown("Label4") == L"1");
+    CHECK(game.shown("Pelicula1") == L"-A--");
+}
+
+TEST_CASE("However long a list's item, every position of its word can be seen")
+{
+    Played game(std::string(quimbelo::WordList::kMaxItemBytes, 'A'));
+    HWND label = game.hwnd("Pelicula1");
+    std::wstring shown = game.shown("Pelicula1");
+    RECT client {};
+    GetClientRect(label, &client);
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    std::size_t lines = 0;
+    std::size_t dashes = 0;
+    for (std::size_t start = 0; start <= shown.size();) {
+        std::size_t end = shown.find(L"\r\n", start);
+        end = end == std::wstring::npos ? shown.size() : end;
+        SIZE extent {};
+        GetTextExtentPoint32W(dc, shown.c_str() + start, static_cast<int>(end - start), &extent);
+        CHECK(extent.cx <= client.right);
+        dashes += static_cast<std::size_t>(
+            std::count(shown.begin() + static_cast<std::ptrdiff_t>(start),
+                shown.begin() + static_cast<std::ptrdiff_t>(end), L'-'));
+        ++lines;
+        start = end + 2;
+    }
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    CHECK(dashes == quimbelo::WordList::kMaxItemBytes);
+    CHECK(lines > 1);
+    CHECK(client.bottom >= static_cast<LONG>(lines) * metrics.tmHeight);
+    RECT window {};
+    GetClientRect(game.window.hwnd(), &window);
+    const RECT place = placeInParent(label);
+    CHECK(place.bottom <= window.bottom);
 }
 
 int wmain(int argc, wchar_t **argv)

@@ -19,10 +19,10 @@
 
 namespace quimbelo::play {
 
-class GameWindow : public FormPort
+class GamePlay : public FormPort
 {
 public:
-    GameWindow(Widgets &widgets, Surroundings &surroundings);
+    GamePlay(Widgets &widgets, Surroundings &surroundings);
 
     // Once the front-end has built every control: hides those the window's run-time size
     // leaves out of sight, and tells a screen reader what each key is.
@@ -34,6 +34,10 @@ public:
 
     // The window has been shown: the focus goes to "Q".
     void shown();
+
+    // The window's fonts or scale have changed: what is fitted to its controls is fitted
+    // again.
+    void refit() { fitPelicula1(); }
 
     // Events forwarded by the front-end, each named by the control's design row. A click
     // on a button or a picture, an option becoming the selected one, and a timer's tick
@@ -83,6 +87,11 @@ private:
     struct Route;
     static const std::array<Route, 12> kRoutes;
 };
+
+// A message of the game (Windows-1252, lone carriage returns between its lines) as a box
+// shows it: UTF-8, its lines broken by '\n'; a carriage return and line feed together
+// are one break.
+std::string shownMessage(std::string_view text);
 
 // The shortest period a timer keeps: shorter ones tick at this rate, as the desktop's
 // clock allowed the window they were designed on.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The game window's behaviour over any front-end's widgets.
-#include "gamewindow.h"
+#include "gameplay.h"
 
 #include "captionfit.h"
 #include "common.h"
@@ -74,39 +74,31 @@ std::string fromDesign(std::string_view utf8)
     return cp1252::fromUtf8(utf8);
 }
 
-// A message of the game shown in a box: its lone carriage returns are its line breaks.
-std::string messageText(std::string_view text)
-{
-    std::string shown = cp1252::toUtf8(text);
-    std::replace(shown.begin(), shown.end(), '\r', '\n');
-    return shown;
-}
-
 } // namespace
 
 // Every event of the window, by design name, and what it does.
-struct GameWindow::Route
+struct GamePlay::Route
 {
     std::string_view name;
-    void (GameWindow::*handler)();
+    void (GamePlay::*handler)();
 };
 
-const std::array<GameWindow::Route, 12> GameWindow::kRoutes { {
-    { "Command1", &GameWindow::call<&Game::Command1_Click> },
-    { "Image2", &GameWindow::call<&Game::Image2_Click> },
-    { "Image4", &GameWindow::call<&Game::Image4_Click> },
-    { "Option1", &GameWindow::call<&Game::Option1_Click> },
-    { "Option2", &GameWindow::call<&Game::Option2_Click> },
-    { "Option3", &GameWindow::call<&Game::Option3_Click> },
-    { "Option4", &GameWindow::call<&Game::Option4_Click> },
-    { "Timer1", &GameWindow::call<&Game::Timer1_Timer> },
-    { "Timer2", &GameWindow::call<&Game::Timer2_Timer> },
-    { "MnNuevoJuego", &GameWindow::call<&Game::MnNuevoJuego_Click> },
-    { "MnSalir", &GameWindow::call<&Game::MnSalir_Click> },
-    { "MnAyuda2", &GameWindow::call<&Game::MnAyuda2_Click> },
+const std::array<GamePlay::Route, 12> GamePlay::kRoutes { {
+    { "Command1", &GamePlay::call<&Game::Command1_Click> },
+    { "Image2", &GamePlay::call<&Game::Image2_Click> },
+    { "Image4", &GamePlay::call<&Game::Image4_Click> },
+    { "Option1", &GamePlay::call<&Game::Option1_Click> },
+    { "Option2", &GamePlay::call<&Game::Option2_Click> },
+    { "Option3", &GamePlay::call<&Game::Option3_Click> },
+    { "Option4", &GamePlay::call<&Game::Option4_Click> },
+    { "Timer1", &GamePlay::call<&Game::Timer1_Timer> },
+    { "Timer2", &GamePlay::call<&Game::Timer2_Timer> },
+    { "MnNuevoJuego", &GamePlay::call<&Game::MnNuevoJuego_Click> },
+    { "MnSalir", &GamePlay::call<&Game::MnSalir_Click> },
+    { "MnAyuda2", &GamePlay::call<&Game::MnAyuda2_Click> },
 } };
 
-GameWindow::GameWindow(Widgets &widgets, Surroundings &surroundings)
+GamePlay::GamePlay(Widgets &widgets, Surroundings &surroundings)
     : m_widgets(widgets)
     , m_game(*this, surroundings)
 {
@@ -119,7 +111,7 @@ GameWindow::GameWindow(Widgets &widgets, Surroundings &surroundings)
     }
 }
 
-void GameWindow::built()
+void GamePlay::built()
 {
     // The client area the window's run-time outer size leaves: the picture stores
     // designed further right stay out of sight.
@@ -134,7 +126,7 @@ void GameWindow::built()
     }
 }
 
-bool GameWindow::load()
+bool GamePlay::load()
 {
     m_game.Form_Load();
     if (m_game.ended()) {
@@ -147,12 +139,12 @@ bool GameWindow::load()
     return true;
 }
 
-void GameWindow::shown()
+void GamePlay::shown()
 {
     focusFirstLetra();
 }
 
-void GameWindow::event(const Control &source)
+void GamePlay::event(const Control &source)
 {
     if (m_game.ended()) {
         return;
@@ -173,7 +165,7 @@ void GameWindow::event(const Control &source)
     }
 }
 
-void GameWindow::menu(std::string_view item)
+void GamePlay::menu(std::string_view item)
 {
     if (m_game.ended()) {
         return;
@@ -190,7 +182,7 @@ void GameWindow::menu(std::string_view item)
     }
 }
 
-void GameWindow::optionSelected(const Control &option)
+void GamePlay::optionSelected(const Control &option)
 {
     // A theme is picked when its option becomes the selected one, by the mouse or by the
     // arrow keys; choosing the selected one again picks nothing.
@@ -208,7 +200,7 @@ void GameWindow::optionSelected(const Control &option)
     }
 }
 
-void GameWindow::typed(const Control &key, char32_t character)
+void GamePlay::typed(const Control &key, char32_t character)
 {
     // Typed characters are matched through the game's own code page, whatever the
     // desktop's: a character it lacks guesses nothing.
@@ -219,12 +211,12 @@ void GameWindow::typed(const Control &key, char32_t character)
     }
 }
 
-std::string GameWindow::caption(Caption label) const
+std::string GamePlay::caption(Caption label) const
 {
     return m_captions.at(static_cast<std::size_t>(label));
 }
 
-void GameWindow::setCaption(Caption label, const std::string &text)
+void GamePlay::setCaption(Caption label, const std::string &text)
 {
     m_captions.at(static_cast<std::size_t>(label)) = text;
     if (label == Caption::Pelicula1) {
@@ -234,7 +226,7 @@ void GameWindow::setCaption(Caption label, const std::string &text)
     m_widgets.setCaption(of(label), cp1252::toUtf8(text));
 }
 
-void GameWindow::fitPelicula1()
+void GamePlay::fitPelicula1()
 {
     // Pelicula1 shows words longer than its width in a smaller size of its font, and the
     // longest over several lines, rather than cutting them off.
@@ -250,23 +242,22 @@ void GameWindow::fitPelicula1()
     }
     m_widgets.setFontSize(label, fit.points);
     m_widgets.setCaption(label, shown);
-    m_widgets.setAccessibleName(label, text);
     m_widgets.setAccessibleDescription(label,
         formatText(
             form1::kHiddenWordDescription, { std::to_string(caption(Caption::Pelicula1).size()) }));
 }
 
-std::string GameWindow::letraCaption(int index) const
+std::string GamePlay::letraCaption(int index) const
 {
     return fromDesign(form1::letra(index).caption);
 }
 
-bool GameWindow::letraEnabled(int index) const
+bool GamePlay::letraEnabled(int index) const
 {
     return m_letraEnabled.at(static_cast<std::size_t>(index));
 }
 
-void GameWindow::setLetraEnabled(int index, bool enabled)
+void GamePlay::setLetraEnabled(int index, bool enabled)
 {
     const Control &key = form1::letra(index);
     if (!enabled && m_widgets.hasFocus(key)) {
@@ -284,7 +275,7 @@ void GameWindow::setLetraEnabled(int index, bool enabled)
     m_widgets.setAccessibleDescription(key, enabled ? form1::kKeyAvailable : form1::kKeyTried);
 }
 
-bool GameWindow::focusFirstLetra()
+bool GamePlay::focusFirstLetra()
 {
     if (!letraEnabled(0)) {
         return false;
@@ -293,22 +284,22 @@ bool GameWindow::focusFirstLetra()
     return true;
 }
 
-std::string GameWindow::solveText() const
+std::string GamePlay::solveText() const
 {
     return cp1252::fromUtf8(m_widgets.text(control("Text1")));
 }
 
-void GameWindow::setSolveText(const std::string &text)
+void GamePlay::setSolveText(const std::string &text)
 {
     m_widgets.setText(control("Text1"), cp1252::toUtf8(text));
 }
 
-int GameWindow::selectedOption() const
+int GamePlay::selectedOption() const
 {
     return m_selectedOption;
 }
 
-void GameWindow::showStage(int stage)
+void GamePlay::showStage(int stage)
 {
     const int shown = std::clamp(stage, 0, kLastStage);
     const Control &image = control("Image1");
@@ -317,34 +308,34 @@ void GameWindow::showStage(int stage)
         formatText(form1::kStageName, { std::to_string(shown), std::to_string(kLastStage) }));
 }
 
-PictureId GameWindow::picture(ImageControl image) const
+PictureId GamePlay::picture(ImageControl image) const
 {
     return m_widgets.picture(of(image));
 }
 
-void GameWindow::sharePicture(ImageControl source, ImageControl target)
+void GamePlay::sharePicture(ImageControl source, ImageControl target)
 {
     m_widgets.sharePicture(of(source), of(target));
 }
 
-Rgb GameWindow::textColour(ColourLabel label) const
+Rgb GamePlay::textColour(ColourLabel label) const
 {
     return m_colours.at(static_cast<std::size_t>(label));
 }
 
-void GameWindow::setTextColour(ColourLabel label, Rgb colour)
+void GamePlay::setTextColour(ColourLabel label, Rgb colour)
 {
     m_colours.at(static_cast<std::size_t>(label)) = colour;
     m_widgets.setTextColour(of(label), colour);
 }
 
-MessageAnswer GameWindow::messageBox(
+MessageAnswer GamePlay::messageBox(
     const std::string &text, MessageStyle style, const std::string &title)
 {
-    return m_widgets.messageBox(messageText(text), style, cp1252::toUtf8(title));
+    return m_widgets.messageBox(shownMessage(text), style, cp1252::toUtf8(title));
 }
 
-void GameWindow::endProgram()
+void GamePlay::endProgram()
 {
     if (m_timersRunning) {
         for (const std::string_view name : { "Timer1", "Timer2" }) {
@@ -353,6 +344,24 @@ void GameWindow::endProgram()
         m_timersRunning = false;
     }
     m_widgets.endProgram(m_game.failed());
+}
+
+std::string shownMessage(std::string_view text)
+{
+    const std::string utf8 = cp1252::toUtf8(text);
+    std::string shown;
+    shown.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r') {
+            shown += '\n';
+            if (i + 1 < utf8.size() && utf8[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            shown += utf8[i];
+        }
+    }
+    return shown;
 }
 
 int timerPeriod(const Control &timer)
