@@ -20,7 +20,7 @@ windows=(
 test=(
     "${windows[@]}"
     clang libclang-rt-dev
-    xvfb xauth xdotool imagemagick x11-utils
+    xvfb xauth xdotool imagemagick x11-utils openbox
     appstream desktop-file-utils dpkg-dev file
     python3-pyatspi at-spi2-core dbus
     python3 wspanish hunspell-es

@@ -10,8 +10,8 @@ kept in the artefacts folder.
 
     quimbelo_e2e.py --program BIN --source SRC --artefacts DIR SCENARIO
 
-Needs Debian's python3 with python3-pyatspi, xvfb, xdotool, imagemagick, dbus and
-at-spi2-core.
+Needs Debian's python3 with python3-pyatspi, xvfb, xdotool, imagemagick, x11-utils,
+dbus, at-spi2-core and openbox.
 """
 
 import argparse
@@ -33,6 +33,11 @@ ABOUT_TITLE = "Acerca de Quimbelo"
 # The designed 419 x 287 client area inside a raised dialog frame 3 pixels wide.
 SPLASH_SIZE = (419 + 6, 287 + 6)
 SCREEN = (1024, 768)
+# A screen smaller than the game window (375 x 407 with its menu bar), framed by a window
+# manager; the program is started this many times there, the splash handing over at
+# different moments of the game window's preparation.
+SMALL_SCREEN = (320, 240)
+SMALL_SCREEN_STARTS = 8
 
 # Where the player sees each counter, relative to the top left corner of the game
 # window's client area (below the menu bar), in pixels.
@@ -128,9 +133,11 @@ def stop_group(process):
 class Desktop:
     """A private X server, D-Bus message bus and accessibility bus."""
 
-    def __init__(self, artefacts, program):
+    def __init__(self, artefacts, program, screen=SCREEN, window_manager=None):
         self.artefacts = artefacts
         self.program = program
+        self.screen = screen
+        self.window_manager = window_manager
         self.processes = []
         self.logs = []
         self.runtime = tempfile.mkdtemp(prefix="quimbelo-e2e-run-")
@@ -147,9 +154,10 @@ class Desktop:
 
     def start(self):
         # Xvfb picks a free display itself and writes its number to the pipe.
+        screen = self.screen
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen[0]}x{screen[1]}x24",
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=self.log("xvfb.log"),
             start_new_session=True)
@@ -161,6 +169,9 @@ class Desktop:
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("QT_", "WAYLAND_", "DBUS_", "AT_SPI", "XDG_SESSION"))}
         env.update(DISPLAY=f":{display}", XDG_RUNTIME_DIR=self.runtime)
+        self.env = env
+        if self.window_manager:
+            self._start_window_manager()
 
         dbus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                                 env=env, stdout=subprocess.PIPE, stderr=self.log("dbus.log"),
@@ -183,6 +194,55 @@ class Desktop:
                           "(tools/setup-debian.sh test) or set QUIMBELO_E2E_PYTHON")
         self.atspi = pyatspi
         wait_for("the accessibility bus", lambda: self._bus_ready(), timeout=10)
+
+    def _start_window_manager(self):
+        """Starts the window manager and waits until it manages the screen: a window mapped
+        before then is left unframed, or never framed at all."""
+        # A window manager that cannot connect gives up at once: the server answers first.
+        wait_for("the X server answering", lambda: subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, timeout=10,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0, timeout=10)
+        manager = subprocess.Popen([self.window_manager, "--sm-disable"], env=self.env,
+                                   stdout=self.log("window-manager.log"), stderr=subprocess.STDOUT,
+                                   start_new_session=True)
+        self.processes.append(manager)
+
+        def managing():
+            if manager.poll() is not None:
+                raise Failure(f"{self.window_manager} ended with status {manager.returncode}")
+            check_window = self._property("-root", "_NET_SUPPORTING_WM_CHECK")
+            # The window named there names itself the same way once the manager is up.
+            return check_window and self._property(
+                "-id", check_window.split()[-1], "_NET_SUPPORTING_WM_CHECK") == check_window
+        wait_for(f"{self.window_manager} managing the screen", managing, timeout=10)
+
+    def _property(self, *arguments):
+        """The value of a window property as xprop prints it, or None when it is not set."""
+        result = subprocess.run(["xprop", *arguments], env=self.env, timeout=10,
+                                capture_output=True, text=True)
+        line = result.stdout.strip()
+        if result.returncode != 0 or "=" not in line and ":" not in line or "not found" in line:
+            return None
+        return line.split("=", 1)[1].strip() if "=" in line else line.split(":", 1)[1].strip()
+
+    def frame(self, window):
+        """(x, y, width, height) of the frame the window manager put around a window, from
+        the window's place on the screen and the frame extents the manager sets on it;
+        None while it is not framed yet."""
+        if self._property("-id", window, "WM_STATE") is None:
+            return None
+        extents = self._property("-id", window, "_NET_FRAME_EXTENTS")
+        if extents is None:
+            return None
+        left, right, top, bottom = (int(value) for value in extents.split(","))
+        info = subprocess.run(["xwininfo", "-id", window], env=self.env, timeout=10,
+                              capture_output=True, text=True).stdout
+        fields = dict(re.findall(r"^\s*(Absolute upper-left [XY]|Width|Height):\s+(-?\d+)$",
+                                 info, re.MULTILINE))
+        if len(fields) != 4:
+            return None  # gone in between
+        return (int(fields["Absolute upper-left X"]) - left, int(fields["Absolute upper-left Y"]) - top,
+                int(fields["Width"]) + left + right, int(fields["Height"]) + top + bottom)
 
     def _bus_ready(self):
         self.atspi.Registry.getDesktop(0).childCount
@@ -832,6 +892,43 @@ class Scenarios:
         check(not seen_game_window.is_set(), "a game window appeared")
 
 
+    # 1. Start, on a screen too small for the game window
+
+    def small_screen(self):
+        """On a screen smaller than the game window, under a window manager that frames
+        it, the window opens with its frame at the screen's top left corner, start after
+        start: its title bar and menus stay within reach. The splash hands over as soon
+        as it is up in some starts, while the game window is still being prepared, and
+        once it is prepared in the others."""
+        for start in range(SMALL_SCREEN_STARTS):
+            game = self.launch(f"start{start}")
+            self.wait_splash(game)
+            if start % 2:
+                time.sleep(0.5)
+            self.desktop.key("space")
+            window = wait_for("the game window", lambda: next(
+                (window[0] for window in self.desktop.mapped_windows(game.pid)
+                 if window[1] == GAME_TITLE), None))
+            frame = wait_for("the game window framed by the window manager, and still", lambda: self._settled_frame(window))
+            note(f"start {start + 1}: the game window's frame is {frame[2]}x{frame[3]} at {frame[0]},{frame[1]}")
+            if start == 0:
+                self.desktop.screenshot("small-screen")
+            check(frame[0] >= 0 and frame[1] >= 0,
+                  f"start {start + 1}: the title bar is off the screen, the frame at {frame[0]},{frame[1]}")
+            check_equal(frame[:2], (0, 0), f"start {start + 1}: the frame's place")
+            check(frame[2] > SMALL_SCREEN[0] and frame[3] > SMALL_SCREEN[1],
+                  f"start {start + 1}: a {frame[2]}x{frame[3]} frame fits the screen: nothing was tried")
+            game.close()
+
+    def _settled_frame(self, window):
+        """The window's frame once it has stayed put for a few looks: a window moved back
+        on screen after it was framed counts where it ends."""
+        frames = []
+        for _ in range(6):
+            frames.append(self.desktop.frame(window))
+            time.sleep(POLL)
+        return frames[0] if frames[0] is not None and len(set(frames)) == 1 else None
+
     # 7. What a screen reader hears
 
     def accessibility(self):
@@ -877,6 +974,12 @@ SCENARIOS = {
     "menus_and_shortcuts": Scenarios.menus_and_shortcuts,
     "empty_list": Scenarios.empty_list,
     "accessibility": Scenarios.accessibility,
+    "small_screen": Scenarios.small_screen,
+}
+
+# The desktops that differ from the plain one, with no window manager, at SCREEN.
+DESKTOPS = {
+    "small_screen": {"screen": SMALL_SCREEN, "window_manager": "openbox"},
 }
 
 
@@ -888,7 +991,11 @@ def main():
     parser.add_argument("scenario", choices=sorted(SCENARIOS))
     args = parser.parse_args()
 
-    for tool in ("Xvfb", "xdotool", "import", "dbus-daemon"):
+    desktop_options = DESKTOPS.get(args.scenario, {})
+    tools = ["Xvfb", "xdotool", "import", "xprop", "xwininfo", "dbus-daemon"]
+    if desktop_options.get("window_manager"):
+        tools.append(desktop_options["window_manager"])
+    for tool in tools:
         if shutil.which(tool) is None:
             print(f"{tool} is missing: run tools/setup-debian.sh test", file=sys.stderr)
             return 1
@@ -907,7 +1014,7 @@ def main():
     signal.signal(signal.SIGALRM, give_up)
     signal.alarm(SCENARIO_LIMIT)
 
-    desktop = Desktop(args.artefacts, os.path.abspath(args.program))
+    desktop = Desktop(args.artefacts, os.path.abspath(args.program), **desktop_options)
     scenarios = Scenarios(desktop, os.path.abspath(args.source))
     started = time.monotonic()
     try:
