@@ -5,7 +5,8 @@ zip        the zip unpacked into C:\\Mis Juegos\\Ñandú & Cía's and played the
 installer  the installer run silently into a folder of the player's choice, the game
            started from its Start-menu shortcut's target and played, its lists edited by
            the player and read at the next round, the installer run again, which finds
-           that folder and keeps the lists; a second copy in the default folder, the first
+           that folder and keeps the lists; the uninstaller and the installer refused while
+           the game runs, changing nothing; a second copy in the default folder, the first
            uninstalled without taking the second's entry; then the game uninstalled
            silently, leaving no file and no registry entry.
 """
@@ -162,6 +163,15 @@ def uninstall_in_place(session, install_dir):
     return session.wine(install_dir + "\\" + UNINSTALLER, "/S", "_?=" + install_dir).returncode
 
 
+def files_of(folder):
+    """Every file of the folder with its content."""
+    contents = {}
+    for name in os.listdir(folder):
+        with open(os.path.join(folder, name), "rb") as f:
+            contents[name] = f.read()
+    return contents
+
+
 def check_entry(session, install_dir, link):
     """The uninstall entry and the Start-menu shortcut are those of the copy in
     install_dir; gives the program the shortcut starts."""
@@ -180,6 +190,36 @@ def check_entry(session, install_dir, link):
     check(target == install_dir + "\\" + PROGRAM, f"the shortcut starts {target!r}")
     check(working_folder == install_dir, f"the shortcut starts in {working_folder!r}")
     return target
+
+
+def refused_while_running(session, install_dir, link):
+    """With the game open, neither the uninstaller nor the installer changes a thing."""
+    folder = session.unix_path(install_dir)
+    before = files_of(folder)
+    entry = registry_values(session, UNINSTALL_KEY)
+    session.start(install_dir + "\\" + PROGRAM)
+    session.wait_for("the splash", lambda s: s.shows("splash"), timeout=60)
+    session.keys("space")
+    session.wait_for("the game window", lambda s: s.shows("game") and not s.shows("splash"))
+
+    status = uninstall_in_place(session, install_dir)
+    check(status == 2, f"the uninstaller ended with {status} while the game runs")
+    check(files_of(folder) == before, f"the uninstaller changed the folder: {os.listdir(folder)}")
+    check(registry_values(session, UNINSTALL_KEY) == entry, "the uninstaller changed the entry")
+    check(os.path.isfile(session.unix_path(link)), "the uninstaller took the Start-menu entry")
+
+    result = session.wine(session.args.setup, "/S")
+    check(result.returncode == 2,
+          f"the installer ended with {result.returncode} while the game runs")
+    check(files_of(folder) == before, f"the installer changed the folder: {os.listdir(folder)}")
+
+    # The game plays on, reading its lists at the next round (F2).
+    session.keys("F2")
+    screen = session.wait_for("the next round", lambda s: s.boxes or s.text("Label11") == "2")
+    check(not screen.boxes, f"a message at the next round: {screen.boxes and screen.boxes[0]}")
+    check(screen.text("Pelicula1") == "----", f"masked word {screen.text('Pelicula1')!r}")
+    session.keys("ctrl+s")
+    check(session.wait_exit() == 0, "exit status")
 
 
 def installer(session):
@@ -223,6 +263,8 @@ def installer(session):
         with open(os.path.join(folder, name), "rb") as f:
             check(f.read() == WORD.encode("cp1252") + b"\r\n", f"{name} overwritten")
     check_entry(session, install_dir, link)
+
+    refused_while_running(session, install_dir, link)
 
     # A second copy, put in the default folder on purpose, takes the entry and the
     # shortcut; uninstalling the first leaves them to it.
