@@ -2,13 +2,17 @@
 
 zip        the zip unpacked into C:\\Mis Juegos\\Ñandú & Cía's and played there with the
            lists it ships, to the end-of-round report.
-installer  the installer run silently, the game started from its Start-menu shortcut's
-           target and played, its lists edited by the player and read at the next round,
-           the installer run again over them, then the game uninstalled silently, leaving
-           no file and no registry entry.
+installer  the installer run silently into a folder of the player's choice, the game
+           started from its Start-menu shortcut's target and played, its lists edited by
+           the player and read at the next round, the installer run again, which finds
+           that folder and keeps the lists; the uninstaller and the installer refused while
+           the game runs, changing nothing; a second copy in the default folder, the first
+           uninstalled without taking the second's entry; then the game uninstalled
+           silently, leaving no file and no registry entry.
 """
 
 import os
+import re
 import shutil
 import sys
 import time
@@ -84,6 +88,26 @@ def play_to_report(session, program, list_path):
     return screen
 
 
+def guess_word(session):
+    """Types the edited lists' word a key at a time, each counted before the next. xdotool
+    maps "ñ", which the X keyboard lacks, to a spare key for a moment, and Wine may read
+    the key after the mapping is gone; a key not counted is typed once more."""
+    for tries, key in enumerate(("p", "a", "ntilde", "o"), 1):
+        for attempt in (1, 2):
+            session.keys(key)
+            try:
+                screen = session.wait_for(f"the key {key} to count",
+                                          lambda s: s.boxes or s.text("Label4") == str(tries),
+                                          timeout=3 if attempt == 1 else WAIT)
+                break
+            except Failure:
+                if attempt == 2:
+                    raise
+                print(f"the key {key} was not counted; typed again")
+    check(screen.boxes, f"no report after the word; shown {screen.text('Pelicula1')!r}")
+    return screen
+
+
 def quit_after_report(session):
     session.keys("Return")
     session.wait_for("the question", lambda s: s.boxes and s.boxes[0]["message"].startswith("¿"))
@@ -109,30 +133,48 @@ def zip_package(session):
 
 
 def registry_values(session, key):
-    result = session.wine("reg.exe", "query", key)
+    """The key's values as text, read from an export, which is UTF-16 whatever the
+    console's code page; None when there is no such key."""
+    exported = os.path.join(session.drive_c, "key.reg.txt")
+    result = session.wine("reg.exe", "export", key, "C:\\key.reg.txt", "/y")
     if result.returncode != 0:
         return None
+    with open(exported, "rb") as f:
+        text = f.read().decode("utf-16")
+    os.remove(exported)
     values = {}
-    for line in result.stdout.decode("utf-8", "replace").splitlines():
-        fields = line.strip().split("    ")
-        if len(fields) == 3:
-            values[fields[0]] = fields[2]
+    for line in text.splitlines():
+        match = re.fullmatch(r'"((?:[^"\\]|\\.)*)"=(?:"((?:[^"\\]|\\.)*)"|(.*))', line)
+        if match:
+            value = match[3] if match[2] is None else re.sub(r"\\(.)", r"\1", match[2])
+            values[re.sub(r"\\(.)", r"\1", match[1])] = value
     return values
 
 
-def install(session):
-    result = session.wine(session.args.setup, "/S")
+def install(session, *options):
+    result = session.wine(session.args.setup, "/S", *options)
     check(result.returncode == 0, f"the installer ended with {result.returncode}")
 
 
-def installer(session):
-    started = time.time()
-    install(session)
-    install_dir = windows_variable(session, "LOCALAPPDATA") + "\\Programs\\Quimbelo"
-    folder = session.unix_path(install_dir)
-    check(set(os.listdir(folder)) == SHIPPED | {UNINSTALLER}, f"installed: {os.listdir(folder)}")
-    check_shipped(folder, session.args.source)
+def uninstall_in_place(session, install_dir):
+    """Runs the folder's uninstaller where it is and waits for it, returning its status.
+    Started as the Apps entry starts it, it hands over at once to a copy of itself that
+    runs with this same option, whose status nobody sees."""
+    return session.wine(install_dir + "\\" + UNINSTALLER, "/S", "_?=" + install_dir).returncode
 
+
+def files_of(folder):
+    """Every file of the folder with its content."""
+    contents = {}
+    for name in os.listdir(folder):
+        with open(os.path.join(folder, name), "rb") as f:
+            contents[name] = f.read()
+    return contents
+
+
+def check_entry(session, install_dir, link):
+    """The uninstall entry and the Start-menu shortcut are those of the copy in
+    install_dir; gives the program the shortcut starts."""
     values = registry_values(session, UNINSTALL_KEY)
     check(values is not None, "no uninstall entry for the user")
     uninstaller = install_dir + "\\" + UNINSTALLER
@@ -141,15 +183,61 @@ def installer(session):
                 "QuietUninstallString": f'"{uninstaller}" /S'}
     for name, value in expected.items():
         check(values.get(name) == value, f"uninstall entry {name} = {values.get(name)!r}")
-
-    link = (windows_variable(session, "APPDATA")
-            + "\\Microsoft\\Windows\\Start Menu\\Programs\\El Quimbelo.lnk")
     check(os.path.isfile(session.unix_path(link)), "no Start-menu entry")
     result = session.wine(session.args.shortcut, link)
     check(result.returncode == 0, "the shortcut cannot be read")
     target, working_folder = result.stdout.decode("utf-8").splitlines()
     check(target == install_dir + "\\" + PROGRAM, f"the shortcut starts {target!r}")
     check(working_folder == install_dir, f"the shortcut starts in {working_folder!r}")
+    return target
+
+
+def refused_while_running(session, install_dir, link):
+    """With the game open, neither the uninstaller nor the installer changes a thing."""
+    folder = session.unix_path(install_dir)
+    before = files_of(folder)
+    entry = registry_values(session, UNINSTALL_KEY)
+    session.start(install_dir + "\\" + PROGRAM)
+    session.wait_for("the splash", lambda s: s.shows("splash"), timeout=60)
+    session.keys("space")
+    session.wait_for("the game window", lambda s: s.shows("game") and not s.shows("splash"))
+
+    status = uninstall_in_place(session, install_dir)
+    check(status == 2, f"the uninstaller ended with {status} while the game runs")
+    check(files_of(folder) == before, f"the uninstaller changed the folder: {os.listdir(folder)}")
+    check(registry_values(session, UNINSTALL_KEY) == entry, "the uninstaller changed the entry")
+    check(os.path.isfile(session.unix_path(link)), "the uninstaller took the Start-menu entry")
+
+    result = session.wine(session.args.setup, "/S")
+    check(result.returncode == 2,
+          f"the installer ended with {result.returncode} while the game runs")
+    check(files_of(folder) == before, f"the installer changed the folder: {os.listdir(folder)}")
+
+    # The game plays on, reading its lists at the next round (F2).
+    session.keys("F2")
+    screen = session.wait_for("the next round", lambda s: s.boxes or s.text("Label11") == "2")
+    check(not screen.boxes, f"a message at the next round: {screen.boxes and screen.boxes[0]}")
+    check(screen.text("Pelicula1") == "----", f"masked word {screen.text('Pelicula1')!r}")
+    session.keys("ctrl+s")
+    check(session.wait_exit() == 0, "exit status")
+
+
+def installer(session):
+    started = time.time()
+    default_dir = windows_variable(session, "LOCALAPPDATA") + "\\Programs\\Quimbelo"
+    default_folder = session.unix_path(default_dir)
+    # The player's own choice of folder, with Spanish letters; with no spaces, as "/D=" is
+    # read unquoted and Wine quotes an argument with spaces.
+    install_dir = "C:\\Juegos\\Ñandú\\Quimbelo"
+    folder = session.unix_path(install_dir)
+    shutil.rmtree(session.unix_path("C:\\Juegos"), ignore_errors=True)
+    install(session, "/D=" + install_dir)
+    check(set(os.listdir(folder)) == SHIPPED | {UNINSTALLER}, f"installed: {os.listdir(folder)}")
+    check_shipped(folder, session.args.source)
+    check(not os.path.exists(default_folder), "a copy in the default folder too")
+    link = (windows_variable(session, "APPDATA")
+            + "\\Microsoft\\Windows\\Start Menu\\Programs\\El Quimbelo.lnk")
+    target = check_entry(session, install_dir, link)
 
     # Played from the shortcut's target with the shipped lists; then the player edits
     # the lists, and the next round reads them.
@@ -162,25 +250,43 @@ def installer(session):
     screen = session.wait_for("a round of the edited list",
                               lambda s: not s.boxes and s.text("Label11") == "2")
     check(screen.text("Pelicula1") == "----", f"masked word {screen.text('Pelicula1')!r}")
-    session.keys("p", "a", "ntilde", "o")
-    screen = session.wait_for("the report", lambda s: s.boxes)
+    screen = guess_word(session)
     check(read_report(screen) == ("Correcto", "PAÑO"), "the edited list's word, guessed")
     quit_after_report(session)
 
-    # Installing again keeps the lists as the player left them.
+    # Installing again, with no folder given, goes to the installed game's folder and
+    # keeps the lists as the player left them.
     install(session)
+    check(not os.path.exists(default_folder), "installed again into the default folder")
+    check(set(os.listdir(folder)) == SHIPPED | {UNINSTALLER}, f"installed: {os.listdir(folder)}")
     for name in LISTS:
         with open(os.path.join(folder, name), "rb") as f:
             check(f.read() == WORD.encode("cp1252") + b"\r\n", f"{name} overwritten")
+    check_entry(session, install_dir, link)
 
+    refused_while_running(session, install_dir, link)
+
+    # A second copy, put in the default folder on purpose, takes the entry and the
+    # shortcut; uninstalling the first leaves them to it.
+    install(session, "/D=" + default_dir)
+    check_shipped(default_folder, session.args.source)
+    check_entry(session, default_dir, link)
+    status = uninstall_in_place(session, install_dir)
+    check(status == 0, f"the first copy's uninstaller ended with {status}")
+    # Run in place, the uninstaller cannot delete itself.
+    check(os.listdir(folder) == [UNINSTALLER], f"left of the first copy: {os.listdir(folder)}")
+    shutil.rmtree(folder)
+    check_entry(session, default_dir, link)
+
+    uninstaller = default_dir + "\\" + UNINSTALLER
     result = session.wine(uninstaller, "/S")
     check(result.returncode == 0, f"the uninstaller ended with {result.returncode}")
     # The uninstaller goes on from a copy of itself, which the call above does not wait for.
     end = time.monotonic() + WAIT
-    while os.path.exists(folder) and time.monotonic() < end:
+    while os.path.exists(default_folder) and time.monotonic() < end:
         time.sleep(0.2)
-    if os.path.exists(folder):
-        raise Failure(f"left behind: {os.listdir(folder)}")
+    if os.path.exists(default_folder):
+        raise Failure(f"left behind: {os.listdir(default_folder)}")
     check(not os.path.exists(session.unix_path(link)), "the Start-menu entry is left")
     check(registry_values(session, UNINSTALL_KEY) is None, "the uninstall entry is left")
     exported = os.path.join(session.drive_c, "user.reg.txt")
