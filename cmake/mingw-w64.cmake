@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-builds the Windows program with Debian's mingw-w64 (x86-64, POSIX threads):
 #   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 set(CMAKE_SYSTEM_NAME Windows)

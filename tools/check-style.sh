@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Checks that every C++ source is formatted with the project's .clang-format and starts
-# with its licence line. Formatting differs between clang-format releases, so it is
+# Checks that every source, template, build file and script starts with the licence line
+# (after a "#!" or an XML declaration), and that every C++ source is formatted with the
+# project's .clang-format. Formatting differs between clang-format releases, so it is
 # checked with the release the style was written for and skipped with any other.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,10 +10,21 @@ cd "$root"
 wanted=14
 
 files=$(git ls-files '*.cpp' '*.h' '*.h.in')
+licensed=$(git ls-files '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' '*.py' '*.manifest' '*.desktop' \
+    'CMakeLists.txt' '*/CMakeLists.txt' .clang-format .gitignore)
 status=0
-for file in $files; do
-    head -n 1 "$file" | grep -q 'SPDX-License-Identifier: MIT' \
-        || { echo "$file: no SPDX-License-Identifier line at the top"; status=1; }
+for file in $licensed; do
+    top=$(head -n 1 "$file")
+    case "$top" in
+    '#!'* | '<?xml'*) top=$(sed -n 2p "$file") ;;
+    esac
+    case "$top" in
+    *'SPDX-License-Identifier: MIT'*) ;;
+    *)
+        echo "$file: no SPDX-License-Identifier line at the top"
+        status=1
+        ;;
+    esac
 done
 
 version=$(clang-format --version 2>/dev/null | grep -oE 'version [0-9]+' | grep -oE '[0-9]+' || true)
@@ -23,5 +35,5 @@ if [ "$version" != "$wanted" ]; then
 fi
 # shellcheck disable=SC2086
 clang-format --dry-run --Werror $(echo "$files" | grep -v '\.in$') || status=1
-[ $status -eq 0 ] && echo "$(echo "$files" | wc -l) files formatted and licensed"
+[ $status -eq 0 ] && echo "$(echo "$licensed" | wc -l) files licensed, $(echo "$files" | wc -l) formatted"
 exit $status

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the README's two commands on a fresh, minimal Debian: makes a root of the given
 # release with debootstrap (variant minbase), clones this repository's current commit
 # into it and runs there "tools/play.sh --build-only" (the play command, built without

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes a text file as Notepad reads it on every Windows, whatever the system's code
 # page: UTF-8 with a byte-order mark and CR LF line ends.
 #   cmake -DINPUT=leeme.txt -DOUTPUT=out/leeme.txt -P notepad-text.cmake

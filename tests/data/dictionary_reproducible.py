@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Rebuilds data/diccionario.TXT with tools/make_dictionary.py and compares it byte for
 byte with the shipped list.
 

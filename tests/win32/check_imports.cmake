@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails unless every DLL that PROGRAM imports is one of Windows' own.
 cmake_minimum_required(VERSION 3.25)
 set(allowed ADVAPI32.dll COMCTL32.dll COMDLG32.dll GDI32.dll KERNEL32.dll msvcrt.dll

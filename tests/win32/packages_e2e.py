@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """End-to-end scenarios of the Windows release packages, run by windows_e2e.py.
 
 zip        the zip unpacked into C:\\Mis Juegos\\Ñandú & Cía's and played there with the

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """End-to-end tests of the Windows program under Wine.
 
 Each scenario copies quimbelo.exe into C:\\Mis Juegos\\Ñandú & Cía's (spaces, Spanish

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A private X server and Wine prefix for the tests of the Windows program.
 #   wine.sh start STATE [DPI]   makes a fresh prefix in STATE/prefix and starts Xvfb
 #   wine.sh run STATE PROGRAM [ARG...]   runs a Windows program there, with its status
