@@ -16,7 +16,7 @@ inline constexpr std::array<Control, 9> kControls { {
     { .name = "imgLogo", .kind = Kind::Image, .container = "Frame1", .place = { 360, 795, 1065, 1515 },
       .picture = Picture::GameLogo },
     { .name = "lblProductName", .kind = Kind::Label, .container = "Frame1", .place = { 2040, 1200, 3795, 765 },
-      .caption = "El Quimbelo", .font = { "Arial", 32.25, true } },
+      .caption = QUIMBELO_PRODUCT, .font = { "Arial", 32.25, true } },
     { .name = "lblPlatform", .kind = Kind::Label, .container = "Frame1", .place = { 2760, 2040, 2280, 360 },
       .caption = "Windows 95/98", .font = { "Arial", 15.75, true }, .align = Align::Right },
     { .name = "lblVersion", .kind = Kind::Label, .container = "Frame1", .place = { 3240, 2400, 1275, 285 },

@@ -7,7 +7,8 @@
 namespace quimbelo {
 
 // The word themes, in the order of their option buttons Option1 to Option4. A theme's
-// list file is its base name + ".TXT".
+// list file is its base name + ".TXT"; the build reads the names, one a line, to put the
+// lists beside the program.
 inline constexpr std::array<std::string_view, 4> kThemeBaseNames = {
     "propios",
     "peliculas",

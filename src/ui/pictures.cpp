@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
+#include "picturesources.h"
+
 #include <QResource>
 
 namespace pictures {
@@ -20,24 +22,8 @@ QByteArray resource(const QString &name)
 
 QString fileOf(quimbelo::design::Picture picture)
 {
-    using quimbelo::design::Picture;
-    switch (picture) {
-    case Picture::GallowsStage:
-        return QStringLiteral("gallows.svg");
-    case Picture::GameLogo:
-        return QStringLiteral("logo.svg");
-    case Picture::Wordmark:
-        return QStringLiteral("wordmark.svg");
-    case Picture::Mascot:
-        return QStringLiteral("mascot.svg");
-    case Picture::SponsorBanner:
-        return QStringLiteral("sponsor.svg");
-    case Picture::NameBanner:
-        return QStringLiteral("namebanner.svg");
-    case Picture::None:
-        break;
-    }
-    return {};
+    const std::string_view name = quimbelo::design::sourceOf(picture);
+    return QString::fromLatin1(name.data(), qsizetype(name.size())) + QStringLiteral(".svg");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
+#include "picturesources.h"
 #include "resources.h"
 
 #include <wincodec.h>
@@ -19,23 +20,14 @@ namespace design = quimbelo::design;
 // gallows picture and the scale in percent: "GALLOWS3_150".
 std::wstring baseNameOf(design::Picture picture, int stage)
 {
-    switch (picture) {
-    case design::Picture::GallowsStage:
-        return L"GALLOWS" + std::to_wstring(stage);
-    case design::Picture::GameLogo:
-        return L"LOGO";
-    case design::Picture::Wordmark:
-        return L"WORDMARK";
-    case design::Picture::Mascot:
-        return L"MASCOT";
-    case design::Picture::SponsorBanner:
-        return L"SPONSOR";
-    case design::Picture::NameBanner:
-        return L"NAMEBANNER";
-    case design::Picture::None:
-        break;
+    std::wstring name;
+    for (const char c : design::sourceOf(picture)) {
+        name += static_cast<wchar_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     }
-    return {};
+    if (picture == design::Picture::GallowsStage) {
+        name += std::to_wstring(stage);
+    }
+    return name;
 }
 
 constexpr std::array<int, 3> kScales { 100, 150, 200 };
