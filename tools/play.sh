@@ -14,7 +14,7 @@ esac
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIMBELO_BUILD_TESTS=OFF
 cmake --build "$root/build/release" -j"$(nproc)"
 if $build_only; then
-    echo "Built $root/build/release/src/app/quimbelo"
+    echo "Built $root/build/release/src/qt/quimbelo"
     exit 0
 fi
-exec "$root/build/release/src/app/quimbelo"
+exec "$root/build/release/src/qt/quimbelo"

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
-program="$build/src/app/quimbelo"
+program="$build/src/qt/quimbelo"
 [ -x "$program" ] || { echo "build the program first (tools/play.sh builds $build)" >&2; exit 1; }
 
 work=$(mktemp -d)

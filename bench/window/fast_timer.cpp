@@ -6,7 +6,7 @@
 //   bench_fast_timer PROGRAM_FOLDER [INTERVAL_MS]
 
 #include "appearance.h"
-#include "mainwindow.h"
+#include "gamewindow.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     auto *watch = new QTimer(&app);
     watch->setInterval(10);
     QObject::connect(watch, &QTimer::timeout, &app, [&startup, watch, interval] {
-        MainWindow *window = startup.mainWindow();
+        GameWindow *window = startup.mainWindow();
         if (!window) {
             return;
         }

@@ -2,7 +2,7 @@
 #include "startup.h"
 
 #include "aboutwindow.h"
-#include "mainwindow.h"
+#include "gamewindow.h"
 #include "splashwindow.h"
 
 #include <QGuiApplication>
@@ -36,11 +36,11 @@ void Startup::start()
     m_splash = new SplashWindow;
     m_wordmark = m_splash->wordmark();
     m_steps.emplace_back([this] {
-        m_window = MainWindow::inSteps(m_surroundings);
-        MainWindow *window = m_window.get();
-        connect(window, &MainWindow::programEnded, this,
+        m_window = GameWindow::inSteps(m_surroundings);
+        GameWindow *window = m_window.get();
+        connect(window, &GameWindow::programEnded, this,
             [this, window] { Q_EMIT finished(window->game().failed() ? 1 : 0); });
-        connect(window, &MainWindow::aboutRequested, window,
+        connect(window, &GameWindow::aboutRequested, window,
             [window] { AboutWindow::showModal(window); });
         return false;
     });
@@ -124,7 +124,7 @@ void Startup::openGameWindow()
     // No window is on screen while the game window loads its first word: that gap
     // must not count as the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    MainWindow *window = m_window.get();
+    GameWindow *window = m_window.get();
     if (window->load(std::move(m_wordmark))) {
         window->showCentred();
         window->activateWindow();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mainwindow.h"
+#include "gamewindow.h"
 
 #include "form1.h"
 #include "heldkeyfilter.h"
@@ -50,13 +50,13 @@ void drawOffscreen(QWidget *control)
 
 } // namespace
 
-MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent)
-    : MainWindow(surroundings, parent, InSteps {})
+GameWindow::GameWindow(Surroundings &surroundings, QWidget *parent)
+    : GameWindow(surroundings, parent, InSteps {})
 {
     while (buildStep()) { }
 }
 
-MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent, InSteps)
+GameWindow::GameWindow(Surroundings &surroundings, QWidget *parent, InSteps)
     : QMainWindow(parent)
     , m_play(*this, surroundings)
 {
@@ -69,12 +69,12 @@ MainWindow::MainWindow(Surroundings &surroundings, QWidget *parent, InSteps)
     setPalette(palette);
 }
 
-std::unique_ptr<MainWindow> MainWindow::inSteps(Surroundings &surroundings)
+std::unique_ptr<GameWindow> GameWindow::inSteps(Surroundings &surroundings)
 {
-    return std::unique_ptr<MainWindow>(new MainWindow(surroundings, nullptr, InSteps {}));
+    return std::unique_ptr<GameWindow>(new GameWindow(surroundings, nullptr, InSteps {}));
 }
 
-bool MainWindow::buildStep()
+bool GameWindow::buildStep()
 {
     switch (m_built) {
     case Built::Frame: {
@@ -113,9 +113,9 @@ bool MainWindow::buildStep()
     return false;
 }
 
-MainWindow::~MainWindow() = default;
+GameWindow::~GameWindow() = default;
 
-void MainWindow::bindEvents()
+void GameWindow::bindEvents()
 {
     // Every event goes to the play layer by the control's design row.
     auto *keys = new LetterKeyFilter(
@@ -155,7 +155,7 @@ void MainWindow::bindEvents()
     });
 }
 
-void MainWindow::bindMenus()
+void GameWindow::bindMenus()
 {
     const QHash<QString, QAction *> items = buildMenuBar(menuBar(), form1::kMenu);
     for (const design::MenuItem &item : form1::kMenu) {
@@ -185,7 +185,7 @@ void MainWindow::bindMenus()
     }
 }
 
-bool MainWindow::load(Picture::Ptr splashWordmark)
+bool GameWindow::load(Picture::Ptr splashWordmark)
 {
     if (!m_play.load()) {
         return false;
@@ -195,7 +195,7 @@ bool MainWindow::load(Picture::Ptr splashWordmark)
     return true;
 }
 
-void MainWindow::showCentred()
+void GameWindow::showCentred()
 {
     adjustSize();
     const QRect available
@@ -205,7 +205,7 @@ void MainWindow::showCentred()
     m_play.shown();
 }
 
-std::vector<std::function<void()>> MainWindow::preparationSteps(Picture::Ptr wordmark)
+std::vector<std::function<void()>> GameWindow::preparationSteps(Picture::Ptr wordmark)
 {
     std::vector<std::function<void()>> steps;
     // The styles and the layout of the whole window first, which every drawing uses.
@@ -232,7 +232,7 @@ std::vector<std::function<void()>> MainWindow::preparationSteps(Picture::Ptr wor
     return steps;
 }
 
-void MainWindow::setCaption(const Control &control, std::string_view utf8)
+void GameWindow::setCaption(const Control &control, std::string_view utf8)
 {
     const QString text = fromUtf8(utf8);
     if (auto *button = widget<QPushButton>(control)) {
@@ -258,27 +258,27 @@ void MainWindow::setCaption(const Control &control, std::string_view utf8)
     }
 }
 
-std::string MainWindow::text(const Control &box) const
+std::string GameWindow::text(const Control &box) const
 {
     return widget<QLineEdit>(box)->text().toStdString();
 }
 
-void MainWindow::setText(const Control &box, std::string_view utf8)
+void GameWindow::setText(const Control &box, std::string_view utf8)
 {
     widget<QLineEdit>(box)->setText(fromUtf8(utf8));
 }
 
-void MainWindow::setEnabled(const Control &control, bool enabled)
+void GameWindow::setEnabled(const Control &control, bool enabled)
 {
     widget(control)->setEnabled(enabled);
 }
 
-void MainWindow::setVisible(const Control &control, bool visible)
+void GameWindow::setVisible(const Control &control, bool visible)
 {
     widget(control)->setVisible(visible);
 }
 
-void MainWindow::setTextColour(const Control &control, Rgb colour)
+void GameWindow::setTextColour(const Control &control, Rgb colour)
 {
     QWidget *target = widget(control);
     QPalette palette = target->palette();
@@ -286,77 +286,77 @@ void MainWindow::setTextColour(const Control &control, Rgb colour)
     target->setPalette(palette);
 }
 
-void MainWindow::sharePicture(const Control &source, const Control &target)
+void GameWindow::sharePicture(const Control &source, const Control &target)
 {
     widget<ImageBox>(target)->setPicture(widget<ImageBox>(source)->picture());
 }
 
-PictureId MainWindow::picture(const Control &control) const
+PictureId GameWindow::picture(const Control &control) const
 {
     return reinterpret_cast<PictureId>(widget<ImageBox>(control)->picture().get());
 }
 
-void MainWindow::setFontSize(const Control &control, double points)
+void GameWindow::setFontSize(const Control &control, double points)
 {
     QFont font = toQFont(control.font);
     font.setPointSizeF(points);
     widget(control)->setFont(font);
 }
 
-double MainWindow::textWidth(const Control &control, std::string_view utf8, double points) const
+double GameWindow::textWidth(const Control &control, std::string_view utf8, double points) const
 {
     QFont font = toQFont(control.font);
     font.setPointSizeF(points);
     return QFontMetrics(font).horizontalAdvance(fromUtf8(utf8));
 }
 
-double MainWindow::lineRoom(const Control &control) const
+double GameWindow::lineRoom(const Control &control) const
 {
     return widget(control)->contentsRect().width();
 }
 
-void MainWindow::setAccessibleName(const Control &control, std::string_view utf8)
+void GameWindow::setAccessibleName(const Control &control, std::string_view utf8)
 {
     widget(control)->setAccessibleName(fromUtf8(utf8));
 }
 
-void MainWindow::setAccessibleDescription(const Control &control, std::string_view utf8)
+void GameWindow::setAccessibleDescription(const Control &control, std::string_view utf8)
 {
     widget(control)->setAccessibleDescription(fromUtf8(utf8));
 }
 
-bool MainWindow::hasFocus(const Control &control) const
+bool GameWindow::hasFocus(const Control &control) const
 {
     return widget(control)->hasFocus();
 }
 
-void MainWindow::setFocus(const Control &control)
+void GameWindow::setFocus(const Control &control)
 {
     widget(control)->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::startTimer(const Control &timer, int milliseconds)
+void GameWindow::startTimer(const Control &timer, int milliseconds)
 {
     widget<QTimer>(timer)->start(milliseconds);
 }
 
-void MainWindow::stopTimer(const Control &timer)
+void GameWindow::stopTimer(const Control &timer)
 {
     widget<QTimer>(timer)->stop();
 }
 
-MessageAnswer MainWindow::messageBox(
+MessageAnswer GameWindow::messageBox(
     std::string_view text, MessageStyle style, std::string_view title)
 {
     return messagebox::show(isVisible() ? this : nullptr, fromUtf8(text), style, fromUtf8(title));
 }
 
-void MainWindow::showAbout()
+void GameWindow::showAbout()
 {
     Q_EMIT aboutRequested();
 }
 
-void MainWindow::endProgram(bool)
+void GameWindow::endProgram(bool)
 {
     hide();
     Q_EMIT programEnded();

@@ -5,8 +5,8 @@
 #include "desktop.h"
 #include "form1.h"
 #include "formbuilder.h"
+#include "gamewindow.h"
 #include "imagebox.h"
-#include "mainwindow.h"
 #include "modalanswerer.h"
 #include "recordingdesktop.h"
 #include "splash.h"
@@ -97,7 +97,7 @@ class StartupTest : public QObject
     }
 
     // Waits for the game window that the splash hands over to.
-    MainWindow *gameWindow()
+    GameWindow *gameWindow()
     {
         if (!QTest::qWaitFor([this] {
                 return m_startup->mainWindow() && m_startup->mainWindow()->isVisible();
@@ -234,7 +234,7 @@ private slots:
         QFETCH(int, key);
         SplashWindow *splash = startSplash();
         QTest::keyClick(splash, Qt::Key(key));
-        MainWindow *window = gameWindow();
+        GameWindow *window = gameWindow();
         QVERIFY(window);
         QCOMPARE(gameWindowCount(), 1);
         QVERIFY(!m_startup->splash() || !m_startup->splash()->isVisible());
@@ -275,7 +275,7 @@ private slots:
     {
         SplashWindow *splash = startSplash();
         QVERIFY(splash->close());
-        MainWindow *window = m_startup->mainWindow();
+        GameWindow *window = m_startup->mainWindow();
         QVERIFY(window != nullptr);
         QVERIFY(window->isVisible());
         QCOMPARE(gameWindowCount(), 1);
@@ -294,7 +294,7 @@ private slots:
         m_startup = std::make_unique<Startup>(folder.toStdString(), &m_desktop);
         m_startup->start();
         m_startup->splash()->Form_KeyPress();
-        MainWindow *window = gameWindow();
+        GameWindow *window = gameWindow();
         QVERIFY(window);
         QCOMPARE(window->findChild<QLabel *>("Pelicula1")->text(), QStringLiteral("-----"));
         window->findChild<QAction *>("MnAyuda2")->trigger();
@@ -368,7 +368,7 @@ private slots:
         // What is left is done at once, and the key goes no further than the splash.
         QTest::keyClick(splash, Qt::Key_O);
         QVERIFY(m_startup->gameWindowReady());
-        MainWindow *window = m_startup->mainWindow();
+        GameWindow *window = m_startup->mainWindow();
         QVERIFY(window != nullptr);
         QVERIFY(window->isVisible());
         QVERIFY(!splash->isVisible());
@@ -411,7 +411,7 @@ private slots:
     {
         QFETCH(QString, how);
         startSplash()->Form_KeyPress();
-        MainWindow *window = gameWindow();
+        GameWindow *window = gameWindow();
         QVERIFY(window);
         QTest::keyClick(window->findChild<QPushButton *>("Letra_0"), Qt::Key_G);
         QAction *about = window->findChild<QAction *>("MnAcerca");
@@ -456,7 +456,7 @@ private slots:
         m_startup = std::make_unique<Startup>(QFile::encodeName(folder).toStdString(), &m_desktop);
         m_startup->start();
         m_startup->splash()->Form_KeyPress();
-        MainWindow *window = gameWindow();
+        GameWindow *window = gameWindow();
         QVERIFY(window);
         window->findChild<QAction *>("MnAyuda2")->trigger();
         QCOMPARE(m_desktop.files, QStringList { folder + "/leeme.txt" });
@@ -471,7 +471,7 @@ private slots:
     void salirEndsTheProgramWithStatusZero()
     {
         startSplash()->Form_KeyPress();
-        MainWindow *window = gameWindow();
+        GameWindow *window = gameWindow();
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
         QSignalSpy finished(m_startup.get(), &Startup::finished);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "form1.h"
-#include "mainwindow.h"
+#include "gamewindow.h"
 #include "modalanswerer.h"
 #include "pictures.h"
 #include "recordingdesktop.h"
@@ -30,7 +30,7 @@ namespace {
 } // namespace
 
 // The game window as a player meets it: real widgets, real key and mouse events.
-class MainWindowTest : public QObject
+class GameWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -38,7 +38,7 @@ class MainWindowTest : public QObject
     RecordingDesktop m_desktop;
     DesktopSurroundings m_surroundings { QFile::encodeName(m_dir.path()).toStdString(),
         &m_desktop };
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<GameWindow> m_window;
 
     void writeList(const QString &base, const QByteArray &bytes)
     {
@@ -63,7 +63,7 @@ class MainWindowTest : public QObject
 
     void open()
     {
-        m_window = std::make_unique<MainWindow>(m_surroundings);
+        m_window = std::make_unique<GameWindow>(m_surroundings);
         QVERIFY(m_window->load());
         m_window->showCentred();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -193,7 +193,7 @@ private slots:
     void aRoundIsLostAndNoEndsTheProgram()
     {
         open();
-        QSignalSpy ended(m_window.get(), &MainWindow::programEnded);
+        QSignalSpy ended(m_window.get(), &GameWindow::programEnded);
         ModalAnswerer boxes([this] { return text("Pelicula1"); });
         boxes.answer({ "Aceptar", "No" });
         for (const char *miss : { "q", "w", "e", "r", "t", "y", "u", "i", "p", "a" }) {
@@ -273,7 +273,7 @@ private slots:
     void shortcutsWorkWhereverTheFocusIs()
     {
         open();
-        QSignalSpy ended(m_window.get(), &MainWindow::programEnded);
+        QSignalSpy ended(m_window.get(), &GameWindow::programEnded);
         type("z");
         find("Text1")->setFocus();
         QTest::keyClick(find("Text1"), Qt::Key_F2);
@@ -604,11 +604,11 @@ private slots:
     void aWindowBuiltInStepsAndDrawnAheadShowsWhatOneBuiltAtOnceShows()
     {
         const Picture::Ptr wordmark = pictures::make(quimbelo::design::Picture::Wordmark);
-        MainWindow atOnce(m_surroundings);
+        GameWindow atOnce(m_surroundings);
         QVERIFY(atOnce.load(wordmark));
         atOnce.showCentred();
 
-        std::unique_ptr<MainWindow> inSteps = MainWindow::inSteps(m_surroundings);
+        std::unique_ptr<GameWindow> inSteps = GameWindow::inSteps(m_surroundings);
         QVERIFY(inSteps->findChildren<QWidget *>().isEmpty());
         int built = 0;
         while (inSteps->buildStep()) {
@@ -659,8 +659,8 @@ private slots:
         QFile::remove(m_dir.filePath("informatica.TXT"));
         ModalAnswerer boxes;
         boxes.answer({ "Aceptar" });
-        m_window = std::make_unique<MainWindow>(m_surroundings);
-        QSignalSpy ended(m_window.get(), &MainWindow::programEnded);
+        m_window = std::make_unique<GameWindow>(m_surroundings);
+        QSignalSpy ended(m_window.get(), &GameWindow::programEnded);
         QVERIFY(!m_window->load());
         QCOMPARE(boxes.seen.size(), 1);
         QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
@@ -670,5 +670,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
-#include "tst_mainwindow.moc"
+QTEST_MAIN(GameWindowTest)
+#include "tst_gamewindow.moc"

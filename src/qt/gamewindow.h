@@ -18,18 +18,18 @@ class ImageBox;
 // Form1, the game window, built from its design, and the widgets the play layer works
 // on. The window holds no rule: every event goes to the play layer by the control's
 // design row, and it draws what the play layer asks.
-class MainWindow : public QMainWindow, public quimbelo::play::Widgets
+class GameWindow : public QMainWindow, public quimbelo::play::Widgets
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(quimbelo::Surroundings &surroundings, QWidget *parent = nullptr);
-    ~MainWindow() override;
+    explicit GameWindow(quimbelo::Surroundings &surroundings, QWidget *parent = nullptr);
+    ~GameWindow() override;
 
     // The same window built a short step at a time, for the idle time behind the splash:
     // it comes with no controls, and buildStep() adds them. Nothing else may be asked of
     // it until buildStep() has returned false.
-    static std::unique_ptr<MainWindow> inSteps(quimbelo::Surroundings &surroundings);
+    static std::unique_ptr<GameWindow> inSteps(quimbelo::Surroundings &surroundings);
     // Does the next step of building the window; false once it is complete.
     bool buildStep();
 
@@ -88,7 +88,7 @@ private:
     struct InSteps
     {
     };
-    MainWindow(quimbelo::Surroundings &surroundings, QWidget *parent, InSteps);
+    GameWindow(quimbelo::Surroundings &surroundings, QWidget *parent, InSteps);
 
     void bindEvents();
     void bindMenus();

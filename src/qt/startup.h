@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-class MainWindow;
+class GameWindow;
 class SplashWindow;
 
 // The program's course: the splash first, then, once, the game window.
@@ -37,7 +37,7 @@ public:
 
     SplashWindow *splash() const;
     // The game window, once the splash has handed over to it; null before.
-    MainWindow *mainWindow() const { return m_handedOver ? m_window.get() : nullptr; }
+    GameWindow *mainWindow() const { return m_handedOver ? m_window.get() : nullptr; }
     // The game window has been built, and drawn offscreen unless the hand-over came
     // first: nothing is left to prepare.
     bool gameWindowReady() const { return m_built && m_steps.empty(); }
@@ -54,7 +54,7 @@ private:
     DesktopSurroundings m_surroundings;
     QPointer<SplashWindow> m_splash;
     Picture::Ptr m_wordmark;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<GameWindow> m_window;
     bool m_built = false;
     bool m_handedOver = false;
 
