@@ -18,6 +18,8 @@
 
 #include <cstdio>
 
+using namespace quimbelo::qt;
+
 namespace design = quimbelo::design;
 
 namespace {

@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace quimbelo::qt;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);

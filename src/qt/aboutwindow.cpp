@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace quimbelo::qt {
+
 AboutWindow::AboutWindow(QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -55,3 +57,5 @@ void AboutWindow::showModal(QWidget *parent)
     }
     about.exec();
 }
+
+} // namespace quimbelo::qt

@@ -5,6 +5,8 @@
 
 class QLabel;
 
+namespace quimbelo::qt {
+
 // frmAbout: the program's title and version with the author's notices. It is built
 // anew at every opening and closed with "Aceptar", Enter, Esc or its close box.
 class AboutWindow : public QDialog
@@ -23,3 +25,5 @@ private:
     QLabel *lblTitle = nullptr;
     QLabel *lblVersion = nullptr;
 };
+
+} // namespace quimbelo::qt

@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+namespace quimbelo::qt {
+
 namespace {
 
 // The classic style, less one picture: the button a menu bar shows when its menus do not
@@ -65,3 +67,5 @@ void applyClassicAppearance(QApplication &app)
         quimbelo::programinfo::kTitle.data(), qsizetype(quimbelo::programinfo::kTitle.size())));
     ImageBox::installAccessibility();
 }
+
+} // namespace quimbelo::qt

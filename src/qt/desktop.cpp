@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+namespace quimbelo::qt {
+
 void SystemDesktop::openTextFile(const QUrl &file)
 {
     // The path travels as one URL, never through a shell, so no character of the
@@ -38,3 +40,5 @@ void DesktopSurroundings::openMailLink(const std::string &url)
 {
     m_desktop->openMailLink(QUrl(QString::fromStdString(url)));
 }
+
+} // namespace quimbelo::qt

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace quimbelo::qt {
+
 // What the game hands to the desktop: a text file for its editor, a mail link for its
 // mail program. Neither waits for the program it starts, and neither reports failure.
 class Desktop
@@ -46,3 +48,5 @@ private:
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop *m_desktop;
 };
+
+} // namespace quimbelo::qt

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+namespace quimbelo::qt {
+
 namespace fonts {
 
 void installSubstitutes()
@@ -37,3 +39,5 @@ QFont windowDefault()
 }
 
 } // namespace fonts
+
+} // namespace quimbelo::qt

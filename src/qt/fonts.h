@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+namespace quimbelo::qt {
+
 // The fonts the windows are designed with, and the free fonts that stand in for them.
 namespace fonts {
 
@@ -19,3 +21,5 @@ QFont design(const QString &family, double points, Style style = Style::Regular)
 QFont windowDefault();
 
 } // namespace fonts
+
+} // namespace quimbelo::qt

@@ -23,6 +23,8 @@
 
 using namespace quimbelo::design;
 
+namespace quimbelo::qt {
+
 namespace {
 
 QColor kindDefaultText(Kind kind)
@@ -331,3 +333,5 @@ QHash<QString, QAction *> buildMenuBar(QMenuBar *bar, std::span<const MenuItem> 
     }
     return actions;
 }
+
+} // namespace quimbelo::qt

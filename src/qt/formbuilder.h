@@ -16,6 +16,8 @@ class QAction;
 class QMenuBar;
 class QWidget;
 
+namespace quimbelo::qt {
+
 // Builds a window's controls from its design: each control a widget (or a timer) named
 // after its design name ("Letra_19" for an item of an array), at its place, with its
 // caption, font, colours, tool tip, picture and focus order.
@@ -67,3 +69,5 @@ inline QString designText(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
+
+} // namespace quimbelo::qt

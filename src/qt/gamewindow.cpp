@@ -25,6 +25,8 @@
 #include <QTimer>
 
 using namespace quimbelo;
+namespace quimbelo::qt {
+
 namespace form1 = quimbelo::design::form1;
 using quimbelo::design::Control;
 
@@ -361,3 +363,5 @@ void GameWindow::endProgram(bool)
     hide();
     Q_EMIT programEnded();
 }
+
+} // namespace quimbelo::qt

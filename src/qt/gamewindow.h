@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+namespace quimbelo::qt {
+
 class HeldKeyFilter;
 class ImageBox;
 
@@ -105,3 +107,5 @@ private:
     ImageBox *Image7 = nullptr;
     HeldKeyFilter *m_heldKeys = nullptr;
 };
+
+} // namespace quimbelo::qt

@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 
+namespace quimbelo::qt {
+
 bool HeldKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyRelease) {
@@ -22,3 +24,5 @@ bool HeldKeyFilter::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace quimbelo::qt

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QObject>
 
+namespace quimbelo::qt {
+
 // Keeps a key held down from triggering the window's shortcuts again at every repeat.
 // X sends a held key's repeats as releases and presses with one timestamp; the toolkit
 // marks them as repeats only when the press is already queued behind the release, which
@@ -20,3 +22,5 @@ protected:
 private:
     QHash<int, quint64> m_lastRelease; // key -> timestamp of its last release
 };
+
+} // namespace quimbelo::qt

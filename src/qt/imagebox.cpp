@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace quimbelo::qt {
+
 ImageBox::ImageBox(QWidget *parent, bool stretched)
     : QWidget(parent)
     , m_stretched(stretched)
@@ -15,7 +17,8 @@ void ImageBox::installAccessibility()
 {
     QAccessible::installFactory(
         [](const QString &className, QObject *object) -> QAccessibleInterface * {
-            if (className == QLatin1String("ImageBox") && object->isWidgetType()) {
+            if (className == QLatin1String(ImageBox::staticMetaObject.className())
+                && object->isWidgetType()) {
                 return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
             }
             return nullptr;
@@ -73,3 +76,5 @@ void ImageBox::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
     }
 }
+
+} // namespace quimbelo::qt

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+namespace quimbelo::qt {
+
 // An image control: shows its picture at the picture's own size or stretched to fill
 // the control, and reports clicks. The drawn pixels are kept until the picture, the size
 // or the screen changes.
@@ -45,3 +47,5 @@ private:
     QPixmap m_cache;
     Picture::Ptr m_cachedPicture;
 };
+
+} // namespace quimbelo::qt

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+namespace quimbelo::qt {
+
 // A label whose text has grown wider than its designed box (a longer version number, a
 // font a pixel wider than the one it was designed with) widens to show all of it,
 // keeping its aligned edge in place. It never shrinks below designWidth.
@@ -26,3 +28,5 @@ inline void widenToText(QLabel *label, int designWidth)
     }
     label->setGeometry(box);
 }
+
+} // namespace quimbelo::qt

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QVariant>
 
+namespace quimbelo::qt {
+
 LetterKeyFilter::LetterKeyFilter(KeyPress keyPress, QObject *parent)
     : QObject(parent)
     , m_keyPress(std::move(keyPress))
@@ -41,3 +43,5 @@ bool LetterKeyFilter::eventFilter(QObject *watched, QEvent *event)
     }
     return false;
 }
+
+} // namespace quimbelo::qt

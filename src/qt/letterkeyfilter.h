@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace quimbelo::qt {
+
 // Turns what is typed on a letter key into a key press: the character typed, with the
 // index of the focused key. The key then goes on to the
 // button as usual, so Space still presses it. A key held down repeats nothing.
@@ -24,3 +26,5 @@ protected:
 private:
     KeyPress m_keyPress;
 };
+
+} // namespace quimbelo::qt

@@ -31,11 +31,11 @@ int main(int argc, char *argv[])
         qunsetenv("QT_XCB_NO_MITSHM");
     }
     QCoreApplication::setApplicationVersion(QStringLiteral(QUIMBELO_VERSION));
-    applyClassicAppearance(app);
+    quimbelo::qt::applyClassicAppearance(app);
 
-    Startup startup(programFolder());
-    QObject::connect(
-        &startup, &Startup::finished, &app, [](int status) { QCoreApplication::exit(status); });
+    quimbelo::qt::Startup startup(quimbelo::qt::programFolder());
+    QObject::connect(&startup, &quimbelo::qt::Startup::finished, &app,
+        [](int status) { QCoreApplication::exit(status); });
     startup.start();
     return QApplication::exec();
 }

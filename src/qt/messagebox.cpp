@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace quimbelo::qt {
+
 namespace {
 
 // A Yes/No question has no way out but its two buttons: Esc and the close box, which
@@ -117,3 +119,5 @@ quimbelo::MessageAnswer show(
 }
 
 } // namespace messagebox
+
+} // namespace quimbelo::qt

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace quimbelo::qt {
+
 // The game's modal message boxes: the program's title, the icon of the style, Spanish
 // buttons, and the game's lone carriage returns shown as line breaks.
 namespace messagebox {
@@ -21,3 +23,5 @@ quimbelo::MessageAnswer show(
     QWidget *parent, const QString &text, quimbelo::MessageStyle style, const QString &title);
 
 } // namespace messagebox
+
+} // namespace quimbelo::qt

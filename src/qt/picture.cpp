@@ -10,6 +10,8 @@
 
 #include <cstring>
 
+namespace quimbelo::qt {
+
 Picture::Picture(const QByteArray &svg, int partCount, QColor background, const QString &name)
     : m_svg(svg)
     , m_partCount(partCount)
@@ -159,3 +161,5 @@ QByteArray svgWithParts(const QByteArray &svg, int partCount)
     }
     return out;
 }
+
+} // namespace quimbelo::qt

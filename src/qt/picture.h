@@ -10,6 +10,8 @@
 
 #include <memory>
 
+namespace quimbelo::qt {
+
 // A picture object: a vector drawing with the pixel size it was designed at, drawn afresh
 // for every size and device pixel ratio it is shown at, so it stays crisp when scaled.
 // Only the drawing's text is kept; it is parsed when pixels are needed, which the
@@ -69,3 +71,5 @@ QSize svgSize(const QByteArray &svg);
 // The document with only the first partCount of its top-level groups "part1", "part2"…
 // and everything else it holds: the gallows at a stage.
 QByteArray svgWithParts(const QByteArray &svg, int partCount);
+
+} // namespace quimbelo::qt

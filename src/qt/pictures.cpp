@@ -5,6 +5,8 @@
 
 #include <QResource>
 
+namespace quimbelo::qt {
+
 namespace pictures {
 
 namespace {
@@ -55,3 +57,5 @@ QCursor envelopeCursor(qreal devicePixelRatio)
 }
 
 } // namespace pictures
+
+} // namespace quimbelo::qt

@@ -7,6 +7,8 @@
 #include <QCursor>
 #include <QIcon>
 
+namespace quimbelo::qt {
+
 // The game's pictures, compiled into the program. Every call makes a new picture object,
 // as every control that is designed with a picture holds its own.
 namespace pictures {
@@ -21,3 +23,5 @@ QIcon windowIcon();
 QCursor envelopeCursor(qreal devicePixelRatio);
 
 } // namespace pictures
+
+} // namespace quimbelo::qt

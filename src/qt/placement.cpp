@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace quimbelo::qt {
+
 namespace placement {
 
 QPoint centredOn(const QRect &area, const QSize &frame)
@@ -27,3 +29,5 @@ QMargins frameMargins(const QRect &frame, const QRect &client)
 }
 
 } // namespace placement
+
+} // namespace quimbelo::qt

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace quimbelo::qt {
+
 // Where windows open.
 namespace placement {
 
@@ -23,3 +25,5 @@ QPoint centredOver(const QRect &ownerFrame, const QMargins &margins, const QSize
 QMargins frameMargins(const QRect &frame, const QRect &client);
 
 } // namespace placement
+
+} // namespace quimbelo::qt

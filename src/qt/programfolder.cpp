@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace quimbelo::qt {
+
 std::string programFolder()
 {
     // Qt's own answer is text, in which a name that is not valid UTF-8 loses its bytes;
@@ -18,3 +20,5 @@ std::string programFolder()
     }
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
+
+} // namespace quimbelo::qt

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+namespace quimbelo::qt {
+
 ShapeWidget::ShapeWidget(QWidget *parent)
     : QWidget(parent)
 {
@@ -20,3 +22,5 @@ void ShapeWidget::paintEvent(QPaintEvent *)
     painter.setBrush(m_hatch.isValid() ? QBrush(m_hatch, Qt::CrossPattern) : QBrush(Qt::NoBrush));
     painter.drawRoundedRect(box, radius, radius);
 }
+
+} // namespace quimbelo::qt

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QWidget>
 
+namespace quimbelo::qt {
+
 // A rounded rectangle drawn behind other controls: an outline, optionally over a
 // cross-hatched fill. It takes no input.
 class ShapeWidget : public QWidget
@@ -19,3 +21,5 @@ protected:
 private:
     QColor m_hatch; // invalid: no fill
 };
+
+} // namespace quimbelo::qt

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <qdrawutil.h>
 
+namespace quimbelo::qt {
+
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
@@ -148,3 +150,5 @@ void SplashWindow::handOverOnce()
     Q_EMIT handOver();
     deleteLater();
 }
+
+} // namespace quimbelo::qt

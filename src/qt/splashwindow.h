@@ -8,6 +8,8 @@
 class QTimer;
 class QFrame;
 
+namespace quimbelo::qt {
+
 // frmSplash, the window that opens the program. The first character key, click on the
 // free surface of its panel, or the end of its three seconds closes it and hands over
 // to the game window, once.
@@ -54,3 +56,5 @@ private:
     bool m_painted = false;
     bool m_handedOver = false;
 };
+
+} // namespace quimbelo::qt

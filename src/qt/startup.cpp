@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
+namespace quimbelo::qt {
+
 // QT_LOGGING_RULES="quimbelo.startup.debug=true" prints how long the game window took
 // to prepare, and its longest step: the longest a key on the splash may wait.
 Q_LOGGING_CATEGORY(lcStartup, "quimbelo.startup", QtWarningMsg)
@@ -136,3 +138,5 @@ SplashWindow *Startup::splash() const
 {
     return m_splash;
 }
+
+} // namespace quimbelo::qt

@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+namespace quimbelo::qt {
+
 class GameWindow;
 class SplashWindow;
 
@@ -68,3 +70,5 @@ private:
     qint64 m_longestStepNs = 0;
     qint64 m_stepsNs = 0;
 };
+
+} // namespace quimbelo::qt

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "textcodec.h"
 
+namespace quimbelo::qt {
+
 namespace textcodec {
 
 QString singleLine(const QString &text)
@@ -24,3 +26,5 @@ QString singleLine(const QString &text)
 }
 
 } // namespace textcodec
+
+} // namespace quimbelo::qt

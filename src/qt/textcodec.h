@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace quimbelo::qt {
+
 // Text as the window's controls hold it.
 namespace textcodec {
 
@@ -11,3 +13,5 @@ namespace textcodec {
 QString singleLine(const QString &text);
 
 } // namespace textcodec
+
+} // namespace quimbelo::qt

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace quimbelo::qt {
+
 // The windows are designed in twips, 1/1440 inch: 15 to a logical pixel at 96 dots per
 // inch. This is the one place where they become pixels; Qt's high-DPI scaling does the
 // rest, so a design stays in proportion on any screen.
@@ -34,3 +36,5 @@ constexpr QSize size(int width, int height)
 }
 
 } // namespace twips
+
+} // namespace quimbelo::qt

@@ -25,6 +25,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace quimbelo::qt;
+
 namespace {
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace quimbelo::qt;
+
 // Where the windows open: centred, but never with their title bar out of reach.
 class PlacementTest : public QObject
 {

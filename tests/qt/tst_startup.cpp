@@ -32,6 +32,8 @@
 #include <filesystem>
 #include <fstream>
 
+using namespace quimbelo::qt;
+
 namespace {
 
 int gameWindowCount()

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // A desktop that opens nothing and records what it was handed.
-struct RecordingDesktop : Desktop
+struct RecordingDesktop : quimbelo::qt::Desktop
 {
     QStringList files, links; // the local files and the links
     QList<QUrl> fileUrls;
