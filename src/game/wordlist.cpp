@@ -369,7 +369,38 @@ std::string ListText::itemText(std::string_view item) const
 
 bool ListText::holdsMoreThanBlanks(std::string_view item) const
 {
-    return itemText(item).find_first_not_of(" \r\n") != std::string::npos;
+    // Byte by byte, without converting: a blank or a line break is ASCII but for the
+    // no-break space, A0 in Windows-1252 and C2 A0 in UTF-8. Any other byte starts
+    // something itemText() makes no space: a character, or "?" for what is malformed.
+    const bool inside = item.data() >= m_items.data()
+        && item.data() + item.size() <= m_items.data() + m_items.size();
+    const std::size_t offset = inside ? static_cast<std::size_t>(item.data() - m_items.data()) : 0;
+    const auto utf8At = [&](std::size_t i) {
+        switch (m_encoding) {
+        case ItemReader::Encoding::Windows1252:
+            return false;
+        case ItemReader::Encoding::Utf8:
+            return true;
+        case ItemReader::Encoding::LineByLine:
+            break;
+        }
+        return inside && m_lines.utf8At(offset + i);
+    };
+    for (std::size_t i = 0; i < item.size(); ++i) {
+        const char c = item[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            continue;
+        }
+        if (c == '\xA0' && !utf8At(i)) {
+            continue;
+        }
+        if (c == '\xC2' && i + 1 < item.size() && item[i + 1] == '\xA0' && utf8At(i)) {
+            ++i;
+            continue;
+        }
+        return true;
+    }
+    return false;
 }
 
 std::uint32_t WordList::count() const
