@@ -23,8 +23,8 @@ void check(bool property)
 
 // Every item lies inside the text, after the one before it, and the reader always
 // advances; an item whose quote is never closed runs to the end of the text. In short
-// texts the line each item starts on never goes backwards. Any text is read in either
-// encoding, well-formed or not.
+// texts the line each item starts on never goes backwards. Any text is read in any
+// encoding (either, or each line in its own), well-formed or not.
 template <typename Visit>
 void readItems(std::string_view text, ItemReader::Encoding encoding, Visit visit)
 {
@@ -65,10 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Whatever the text, in either encoding, the reader stays inside it.
     readItems(bytes, ItemReader::Encoding::Windows1252, [](std::string_view) {});
     readItems(bytes, ItemReader::Encoding::Utf8, [](std::string_view) {});
+    readItems(bytes, ItemReader::Encoding::LineByLine, [](std::string_view) {});
 
     // As the game reads a list: the encoding it finds, then each item made a word. A word
     // holds no tab and no no-break space, is no longer than the item's bytes, and one
-    // from an unquoted item neither starts nor ends with a space.
+    // from an unquoted item neither starts nor ends with a space. An item counts as a
+    // word exactly when it holds more than spaces and line breaks.
     const quimbelo::ListText list(bytes);
     readItems(list.items(), list.encoding(), [&](std::string_view item) {
         const std::string word = list.itemText(item);
@@ -77,7 +79,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!word.empty() && !isQuoted(list.items(), item)) {
             check(word.front() != ' ' && word.back() != ' ');
         }
+        check(list.isWord(item) == (word.find_first_not_of(" \r\n") != std::string::npos));
     });
+
+    // A list saved as UTF-16 reaches the reader as UTF-8, well-formed whatever its bytes.
+    for (const bool bigEndian : { false, true }) {
+        const std::string utf8 = quimbelo::cp1252::utf16ToUtf8(bytes, bigEndian);
+        check(quimbelo::cp1252::isValidUtf8(utf8));
+        check(utf8.size() <= size + size / 2 + 3);
+    }
 
     check(quimbelo::cp1252::fromUtf8(bytes).size() <= size);
     if (quimbelo::cp1252::isValidUtf8(bytes)) {

@@ -116,8 +116,13 @@ void appendUtf8(std::string &out, char32_t codePoint)
     } else if (codePoint < 0x800) {
         out += static_cast<char>(0xC0 | (codePoint >> 6));
         out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
+    } else if (codePoint < 0x10000) {
         out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (codePoint & 0x3F));
     }
@@ -198,6 +203,34 @@ std::string toUtf8(std::string_view text)
     out.reserve(text.size() + text.size() / 4);
     for (const char c : text) {
         appendUtf8(out, toUnicode(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian)
+{
+    constexpr char32_t kReplacementCharacter = 0xFFFD;
+    const auto unitAt = [&](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    const auto isHigh = [](char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    std::string out;
+    out.reserve(bytes.size() / 2 + bytes.size() / 4);
+    std::size_t i = 0;
+    for (; i + 2 <= bytes.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (isHigh(unit) && i + 4 <= bytes.size() && isLow(unitAt(i + 2))) {
+            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
+            i += 2;
+        } else {
+            appendUtf8(out, isHigh(unit) || isLow(unit) ? kReplacementCharacter : unit);
+        }
+    }
+    if (i < bytes.size()) {
+        appendUtf8(out, kReplacementCharacter);
     }
     return out;
 }

@@ -32,4 +32,9 @@ bool isValidUtf8(std::string_view text);
 std::string fromUtf8(std::string_view utf8);
 std::string toUtf8(std::string_view text);
 
+// Converts UTF-16 bytes, little- or big-endian and without their byte-order mark, to
+// UTF-8. An unpaired surrogate, or a lone byte at the end, becomes U+FFFD, which
+// fromUtf8() turns into kReplacement like any character the code page lacks.
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian);
+
 } // namespace quimbelo::cp1252

@@ -125,10 +125,8 @@ void Game::drawWord()
         return drawnPosition(n, m_surroundings.nextRandom());
     });
 
+    // A list gives no empty item: every word holds something to guess.
     m_round.Solucion = cp1252::toUpper(item);
-    if (m_round.Solucion.empty()) {
-        return; // the display stays empty and Label7 keeps what it showed
-    }
     m_form.setCaption(Caption::Pelicula1, maskOf(m_round.Solucion));
     m_form.setCaption(Caption::Label7, countText(static_cast<double>(m_round.Solucion.size())));
 }

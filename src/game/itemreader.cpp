@@ -82,21 +82,41 @@ std::size_t nextSeparator(std::string_view text, std::size_t pos)
 
 } // namespace
 
+// Whether the byte at pos is in UTF-8 text.
+bool ItemReader::utf8At(std::size_t pos)
+{
+    switch (m_encoding) {
+    case Encoding::Windows1252:
+        return false;
+    case Encoding::Utf8:
+        return true;
+    case Encoding::LineByLine:
+        break;
+    }
+    return m_lines.utf8At(pos);
+}
+
 // The length of the blank that starts at pos, 0 for none.
-std::size_t ItemReader::blankAt(std::size_t pos) const
+std::size_t ItemReader::blankAt(std::size_t pos)
 {
     const char c = m_text[pos];
-    if (c == ' ' || c == '\t' || (c == kNoBreakSpace && !m_utf8)) {
+    if (c == ' ' || c == '\t') {
         return 1;
     }
-    const bool utf8NoBreak = m_utf8 && c == kUtf8NoBreakLead && pos + 1 < m_text.size()
-        && m_text[pos + 1] == kNoBreakSpace;
+    if (c != kNoBreakSpace && c != kUtf8NoBreakLead) {
+        return 0;
+    }
+    if (!utf8At(pos)) {
+        return c == kNoBreakSpace ? 1 : 0;
+    }
+    const bool utf8NoBreak
+        = c == kUtf8NoBreakLead && pos + 1 < m_text.size() && m_text[pos + 1] == kNoBreakSpace;
     return utf8NoBreak ? 2 : 0;
 }
 
 // The length of the blank that ends just before end (> 0), 0 for none. In well-formed
 // UTF-8, C2 is only ever a lead byte, so C2 A0 is a no-break space wherever it stands.
-std::size_t ItemReader::blankBefore(std::size_t end) const
+std::size_t ItemReader::blankBefore(std::size_t end)
 {
     const char c = m_text[end - 1];
     if (c == ' ' || c == '\t') {
@@ -105,7 +125,7 @@ std::size_t ItemReader::blankBefore(std::size_t end) const
     if (c != kNoBreakSpace) {
         return 0;
     }
-    if (!m_utf8) {
+    if (!utf8At(end - 1)) {
         return 1;
     }
     return end >= 2 && m_text[end - 2] == kUtf8NoBreakLead ? 2 : 0;
@@ -157,8 +177,16 @@ std::string_view ItemReader::next()
 // At the start of a line, lines that hold nothing but blanks are passed over.
 void ItemReader::skipBlankLines()
 {
+    // The usual case: the line starts with its item, or the reader is inside a line.
+    if (m_atLineStart
+        && (m_pos >= m_text.size() || hasClass(m_text[m_pos], kMayStartBlank | kLineBreak))) {
+        passBlankLines();
+    }
+}
+
+void ItemReader::passBlankLines()
+{
     while (m_atLineStart) {
-        // The usual case: the line starts with its item.
         if (m_pos < m_text.size() && !hasClass(m_text[m_pos], kMayStartBlank | kLineBreak)) {
             return;
         }

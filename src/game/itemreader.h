@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "lineencodings.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -19,17 +21,19 @@ namespace quimbelo {
 //
 // Blanks are spaces, tabs and no-break spaces. A no-break space is one byte, 0xA0, in
 // Windows-1252 but two, C2 A0, in UTF-8, whose "à" (C3 A0) ends in that same byte: the
-// reader is told which encoding the text is in.
+// reader is told which encoding the text is in, or that each line is in one of the two
+// (LineEncodings says which).
 //
 // Items are views into the text given; the reader copies nothing.
 class ItemReader
 {
 public:
-    enum class Encoding { Windows1252, Utf8 };
+    enum class Encoding { Windows1252, Utf8, LineByLine };
 
     explicit ItemReader(std::string_view text, Encoding encoding = Encoding::Windows1252)
         : m_text(text)
-        , m_utf8(encoding == Encoding::Utf8)
+        , m_encoding(encoding)
+        , m_lines(text)
     {
     }
 
@@ -41,16 +45,20 @@ public:
     bool unclosedQuote() const { return m_unclosedQuote; }
 
 private:
-    std::size_t blankAt(std::size_t pos) const;
-    std::size_t blankBefore(std::size_t end) const;
+    bool utf8At(std::size_t pos);
+    std::size_t blankAt(std::size_t pos);
+    std::size_t blankBefore(std::size_t end);
     void skipBlankLines();
+    // Kept out of the callers of skipBlankLines(), which are on every item's way.
+    [[gnu::noinline]] void passBlankLines();
     void skipBlanks();
     void consumeSeparator();
 
     std::string_view m_text;
     std::size_t m_pos = 0;
     bool m_atLineStart = true;
-    bool m_utf8;
+    Encoding m_encoding;
+    LineEncodings m_lines;
     bool m_unclosedQuote = false;
 };
 

@@ -29,6 +29,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
 constexpr std::uintmax_t kMegabyte = 1024 * 1024;
 static_assert(WordList::kMaxFileBytes % kMegabyte == 0, "the message gives whole megabytes");
@@ -66,15 +68,24 @@ std::string reasonText(WordListError::Reason reason, std::size_t line)
     return "Error en la lista de palabras";
 }
 
-// The failure for an item of items longer than any word, said where it starts. An item
-// that runs on from a quote never closed is too long because of that quote, which
-// stands just before it.
-WordListError tooLong(
+// Fails for an item of items that opens a quote never closed, whatever its length, or
+// that is longer than any word, saying where it starts (the quote stands just before
+// it). An unclosed quote would make one item of all the rest of the list, line breaks
+// and commas included: a secret no one could guess.
+[[noreturn]] void failItem(
     const fs::path &path, std::string_view items, std::string_view item, bool unclosedQuote)
 {
     using Reason = WordListError::Reason;
     const std::size_t line = lineAt(items, static_cast<std::size_t>(item.data() - items.data()));
-    return WordListError(unclosedQuote ? Reason::UnclosedQuote : Reason::ItemTooLong, path, line);
+    throw WordListError(unclosedQuote ? Reason::UnclosedQuote : Reason::ItemTooLong, path, line);
+}
+
+inline void checkItem(
+    const fs::path &path, std::string_view items, std::string_view item, bool unclosedQuote)
+{
+    if (unclosedQuote || item.size() > WordList::kMaxItemBytes) [[unlikely]] {
+        failItem(path, items, item, unclosedQuote);
+    }
 }
 
 std::string lowerAscii(std::string text)
@@ -277,6 +288,14 @@ std::string WordList::load() const
         used += static_cast<std::size_t>(got);
     }
     text.resize(used);
+    // A list saved as UTF-16 (Notepad's "Unicode") says so by its byte-order mark: it is
+    // read as the same text in UTF-8 would be, and so are its characters that
+    // Windows-1252 lacks. A NUL character makes no list in either form.
+    const bool bigEndian = text.starts_with(kUtf16BeBom);
+    if (bigEndian || text.starts_with(kUtf16LeBom)) {
+        text = std::string(kUtf8Bom)
+            + cp1252::utf16ToUtf8(std::string_view(text).substr(kUtf16LeBom.size()), bigEndian);
+    }
     if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
         throw WordListError(Reason::NotText, m_path);
     }
@@ -288,22 +307,100 @@ ListText::ListText(std::string_view bytes)
 {
     // The separators are ASCII in both encodings, so the items are read from the bytes
     // as they are and only the drawn one is converted. A byte-order mark is believed
-    // only when UTF-8 follows it: some editors put one before Windows-1252 text.
+    // only when UTF-8 follows it: some editors put one before Windows-1252 text. Text
+    // that is ASCII reads the same in both; the rest, not UTF-8 as a whole, is read line
+    // by line, and a line is looked at only when its encoding matters (a no-break space
+    // at the edge of an item, or the drawn item), so a Windows-1252 list costs no more.
+    using Encoding = ItemReader::Encoding;
     const bool marked = m_items.starts_with(kUtf8Bom);
     if (marked) {
         m_items.remove_prefix(kUtf8Bom.size());
     }
-    m_utf8 = (marked || beyondAscii(m_items)) && cp1252::isValidUtf8(m_items);
+    if (!marked && !beyondAscii(m_items)) {
+        m_encoding = Encoding::Windows1252;
+    } else {
+        m_encoding = cp1252::isValidUtf8(m_items) ? Encoding::Utf8 : Encoding::LineByLine;
+    }
+    m_lines = LineEncodings(m_items);
 }
 
 std::string ListText::itemText(std::string_view item) const
 {
-    std::string text = m_utf8 ? cp1252::fromUtf8(item) : std::string(item);
+    std::string text;
+    switch (m_encoding) {
+    case ItemReader::Encoding::Windows1252:
+        text = item;
+        break;
+    case ItemReader::Encoding::Utf8:
+        text = cp1252::fromUtf8(item);
+        break;
+    case ItemReader::Encoding::LineByLine: {
+        // A quoted item may span lines, each in its own encoding; its line breaks are
+        // ASCII in both. An item from elsewhere than items() is taken as Windows-1252.
+        const bool inside = item.data() >= m_items.data()
+            && item.data() + item.size() <= m_items.data() + m_items.size();
+        const std::size_t offset
+            = inside ? static_cast<std::size_t>(item.data() - m_items.data()) : 0;
+        text.reserve(item.size());
+        for (std::size_t pos = 0; pos < item.size();) {
+            std::size_t end = pos;
+            while (end < item.size() && item[end] != '\r' && item[end] != '\n') {
+                ++end;
+            }
+            const std::string_view part = item.substr(pos, end - pos);
+            if (!part.empty() && inside && m_lines.utf8At(offset + pos)) {
+                text += cp1252::fromUtf8(part);
+            } else {
+                text += part;
+            }
+            for (pos = end; pos < item.size() && (item[pos] == '\r' || item[pos] == '\n');) {
+                text += item[pos++];
+            }
+        }
+        break;
+    }
+    }
     // A tab or a no-break space in a word stands for a space, which the player sees and
     // need not guess; as itself it could never be revealed.
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\t' || c == '\xA0'; }, ' ');
     return text;
+}
+
+bool ListText::holdsMoreThanBlanks(std::string_view item) const
+{
+    // Byte by byte, without converting: a blank or a line break is ASCII but for the
+    // no-break space, A0 in Windows-1252 and C2 A0 in UTF-8. Any other byte starts
+    // something itemText() makes no space: a character, or "?" for what is malformed.
+    const bool inside = item.data() >= m_items.data()
+        && item.data() + item.size() <= m_items.data() + m_items.size();
+    const std::size_t offset = inside ? static_cast<std::size_t>(item.data() - m_items.data()) : 0;
+    const auto utf8At = [&](std::size_t i) {
+        switch (m_encoding) {
+        case ItemReader::Encoding::Windows1252:
+            return false;
+        case ItemReader::Encoding::Utf8:
+            return true;
+        case ItemReader::Encoding::LineByLine:
+            break;
+        }
+        return inside && m_lines.utf8At(offset + i);
+    };
+    for (std::size_t i = 0; i < item.size(); ++i) {
+        const char c = item[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            continue;
+        }
+        if (c == '\xA0' && !utf8At(i)) {
+            continue;
+        }
+        if (c == '\xC2' && i + 1 < item.size() && item[i + 1] == '\xA0' && utf8At(i)) {
+            ++i;
+            continue;
+        }
+        return true;
+    }
+    return false;
 }
 
 std::uint32_t WordList::count() const
@@ -314,10 +411,8 @@ std::uint32_t WordList::count() const
     std::uint32_t n = 0;
     while (!reader.atEnd()) {
         const std::string_view item = reader.next();
-        if (item.size() > kMaxItemBytes) {
-            throw tooLong(m_path, text.items(), item, reader.unclosedQuote());
-        }
-        ++n;
+        checkItem(m_path, text.items(), item, reader.unclosedQuote());
+        n += text.isWord(item) ? 1 : 0;
     }
     return n;
 }
@@ -338,14 +433,13 @@ std::optional<std::string> WordList::readItem(std::uint32_t k) const
     const ListText text(bytes);
     ItemReader reader(text.items(), text.encoding());
     std::string_view item;
-    for (std::uint32_t i = 0; i < k; ++i) {
+    for (std::uint32_t words = 0; words < k;) {
         if (reader.atEnd()) {
             return std::nullopt;
         }
         item = reader.next();
-    }
-    if (item.size() > kMaxItemBytes) {
-        throw tooLong(m_path, text.items(), item, reader.unclosedQuote());
+        checkItem(m_path, text.items(), item, reader.unclosedQuote());
+        words += text.isWord(item) ? 1 : 0;
     }
     return text.itemText(item);
 }

@@ -99,6 +99,55 @@ private slots:
         QCOMPARE(reader.next(), std::string_view(item.constData(), size_t(item.size())));
     }
 
+    void noBreakSpacesAreBlanksOfTheirLine_data()
+    {
+        // In a text that is not UTF-8 as a whole, each line is UTF-8 when all of it is and
+        // it holds a character beyond ASCII, and Windows-1252 otherwise.
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArrayList>("items");
+        QTest::newRow("a line of each") << QByteArray("\xA0ni\xF1o\xA0\r\n\xC2\xA0pi\xC3\xB1"
+                                                      "a\xC2\xA0")
+                                        << QByteArrayList { "ni\xF1o",
+                                               "pi\xC3\xB1"
+                                               "a" };
+        QTest::newRow("à in UTF-8, à and a no-break space in Windows-1252")
+            << QByteArray("all\xC3\xA0,\xC2\xA0\r\nall\xE0\xA0,x\r")
+            << QByteArrayList { "all\xC3\xA0", "", "all\xE0", "x" };
+        QTest::newRow("blank lines of each")
+            << QByteArray("\xC2\xA0\t\xC2\xA0\r\n\xA0\xA0\n\xF1\r\n\xC2\xA0\r\n")
+            << QByteArrayList { "\xF1" };
+        QTest::newRow("a quoted item over lines of both")
+            << QByteArray("\xA0\"\xA0\xF1\n\xC2\xA0\xC3\xB1\"\xC2\xA0,\xC2\xA0\xA0\r\n")
+            << QByteArrayList { "\xA0\xF1\n\xC2\xA0\xC3\xB1", "\xC2" };
+    }
+    void noBreakSpacesAreBlanksOfTheirLine()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArrayList, items);
+        ItemReader reader(std::string_view(text.constData(), size_t(text.size())),
+            ItemReader::Encoding::LineByLine);
+        QByteArrayList read;
+        while (!reader.atEnd() && read.size() <= 100) {
+            const std::string_view item = reader.next();
+            read << QByteArray(item.data(), qsizetype(item.size()));
+        }
+        QCOMPARE(read, items);
+    }
+
+    void eachLineHasItsEncoding()
+    {
+        const std::string_view text = "a\xC3\xB1\r\n\xF1\n\xC3\xB1\xF1\rabc\r\n\xE2\x82\xAC";
+        LineEncodings lines(text);
+        const bool utf8[] = { 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1 };
+        QCOMPARE(std::size(utf8), text.size());
+        for (const bool backwards : { false, true }) {
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                const std::size_t pos = backwards ? text.size() - 1 - i : i;
+                QVERIFY2(lines.utf8At(pos) == utf8[pos], qPrintable(QString::number(pos)));
+            }
+        }
+    }
+
     void linesAreCountedAsTheReaderBreaksThem()
     {
         const std::string_view text = "a\r\nb\nc\rd\n\re\r\n";

@@ -174,24 +174,6 @@ private slots:
         QCOMPARE(f.form.caption(Caption::Label4), std::string("1"));
     }
 
-    void anEmptyWordIsWonByAnyKeyWithoutAFailure()
-    {
-        GameFixture f;
-        f.loadWithWord("\"\"");
-        QCOMPARE(f.game.round().Solucion, std::string());
-        f.writeList("informatica", "casa\r\n");
-        f.form.answers = { MessageAnswer::Yes };
-        guess(f.game, 'Z');
-        QCOMPARE(f.form.shown[0].text,
-            std::string(
-                "Correcto\rLa soluci\xF3n era: \r  \rNumero de intentos: 1\rNumero de fallos: 0"));
-        QCOMPARE(f.game.round().Solucion, std::string("CASA"));
-        QCOMPARE(f.game.round().Fallos, 0.0f);
-        QCOMPARE(f.form.stage, 0);
-        QCOMPARE(f.form.caption(Caption::Label5), std::string("0"));
-        QCOMPARE(f.form.caption(Caption::Label4), std::string("0"));
-    }
-
     void typedCharactersGuessThroughTheirKey_data()
     {
         QTest::addColumn<int>("typed");

@@ -150,17 +150,23 @@ private slots:
         }
     }
 
-    void anEmptyItemGivesAnEmptyWordAndLeavesTheLengthShown()
+    void anItemWithoutLettersIsNeverDrawn()
     {
+        // Empty items and blank quoted ones are no words: they are not counted, and every
+        // round shows a word and its length.
         GameFixture f;
-        f.writeList("informatica", "casa\r\n,x\r\n");
+        f.writeList("informatica", ",casa,\"\"\r\n\" \",x,\r\n");
+        f.form.captions[Caption::Label7] = "Label7";
         f.game.Form_Load();
+        QCOMPARE(f.game.round().Solucion, std::string("CASA"));
         QCOMPARE(f.form.caption(Caption::Label7), std::string("4"));
-        f.surroundings.randoms = { 0.4f }; // the empty item before the comma
-        f.game.MnNuevoJuego_Click();
-        QCOMPARE(f.game.round().Solucion, std::string());
-        QCOMPARE(f.form.display(), std::string());
-        QCOMPARE(f.form.caption(Caption::Label7), std::string("4"));
+        for (const float r : { 0.0f, 0.3f, 0.49f, 0.5f, 0.7f, 0.99f }) {
+            f.surroundings.randoms = { r };
+            f.game.MnNuevoJuego_Click();
+            QCOMPARE(f.game.round().Solucion, std::string(r < 0.5f ? "CASA" : "X"));
+            QCOMPARE(f.form.display(), std::string(r < 0.5f ? "----" : "-"));
+            QCOMPARE(f.form.caption(Caption::Label7), std::string(r < 0.5f ? "4" : "1"));
+        }
     }
 
     void aNewRoundReplacesTheRoundInProgress()
@@ -234,6 +240,13 @@ private slots:
                                << QStringLiteral("La lista de palabras está vacía:");
         QTest::newRow("blank lines only")
             << QByteArray("\r\n\r\n") << true << QStringLiteral("La lista de palabras está vacía:");
+        QTest::newRow("commas only")
+            << QByteArray(",,,\r\n") << true << QStringLiteral("La lista de palabras está vacía:");
+        QTest::newRow("empty quotes only") << QByteArray("\"\",\"\"\r\n") << true
+                                           << QStringLiteral("La lista de palabras está vacía:");
+        QTest::newRow("a short list with an unclosed quote")
+            << QByteArray("\"dos, tres\ncuatro\n") << true
+            << QStringLiteral("La lista de palabras tiene una comilla sin cerrar en la línea 1:");
         QTest::newRow("binary") << QByteArray("\x00\x01\x02",
             3) << true << QStringLiteral("La lista de palabras no es un archivo de texto:");
     }

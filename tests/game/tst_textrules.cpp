@@ -103,6 +103,42 @@ private slots:
         QCOMPARE(cp1252::toUtf8("ni\xF1o \x80"), std::string("ni\xC3\xB1o \xE2\x82\xAC"));
     }
 
+    void utf16Conversion_data()
+    {
+        QTest::addColumn<QByteArray>("littleEndian");
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::newRow("ASCII") << QByteArray("a\0\r\0\n\0", 6) << QByteArray("a\r\n");
+        QTest::newRow("Latin") << QByteArray("\xF1\0\xA0\0", 4) << QByteArray("\xC3\xB1\xC2\xA0");
+        QTest::newRow("euro") << QByteArray("\xAC\x20") << QByteArray("\xE2\x82\xAC");
+        QTest::newRow("astral plane")
+            << QByteArray("\x3D\xD8\x00\xDE", 4) << QByteArray("\xF0\x9F\x98\x80");
+        QTest::newRow("lone high surrogate") << QByteArray("\x3D\xD8"
+                                                           "a\0",
+            4)
+                                             << QByteArray("\xEF\xBF\xBD"
+                                                           "a");
+        QTest::newRow("lone low surrogate")
+            << QByteArray("\x00\xDE", 2) << QByteArray("\xEF\xBF\xBD");
+        QTest::newRow("high surrogate at the end")
+            << QByteArray("\x3D\xD8") << QByteArray("\xEF\xBF\xBD");
+        QTest::newRow("odd byte at the end")
+            << QByteArray("a\0b", 3) << QByteArray("a\xEF\xBF\xBD");
+    }
+    void utf16Conversion()
+    {
+        QFETCH(QByteArray, littleEndian);
+        QFETCH(QByteArray, utf8);
+        const std::string little = littleEndian.toStdString();
+        QCOMPARE(QByteArray::fromStdString(cp1252::utf16ToUtf8(little, false)), utf8);
+        std::string big = little;
+        for (std::size_t i = 0; i + 1 < big.size(); i += 2) {
+            std::swap(big[i], big[i + 1]);
+        }
+        QCOMPARE(QByteArray::fromStdString(cp1252::utf16ToUtf8(big, true)), utf8);
+        // What the code page lacks becomes "?" as from any UTF-8.
+        QVERIFY(cp1252::isValidUtf8(cp1252::utf16ToUtf8(little, false)));
+    }
+
     void countsArePlainWholeNumbers()
     {
         QCOMPARE(countText(0), std::string("0"));
