@@ -540,6 +540,24 @@ TEST_CASE("The splash hands over once: on a key, a click on its frame, or its ti
         CHECK(IsWindowVisible(startup->gameWindow()->hwnd()) != FALSE);
         CHECK(text(startup->gameWindow()->controls().get("Label4").hwnd) == L"0");
     }
+    SUBCASE("a close request: Alt+F4, the system menu's Close or WM_CLOSE")
+    {
+        const auto closedBy = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+            auto startup = started();
+            HWND splash = startup->splash()->hwnd();
+            PostMessageW(splash, WM_CHAR, 0x7F, 1); // Ctrl+Backspace types DEL: nothing
+            pumpFor(*startup, 50);
+            CHECK_FALSE(startup->splash()->handedOver());
+            PostMessageW(splash, message, wParam, lParam);
+            pumpFor(*startup, 100);
+            CHECK(IsWindow(splash) == FALSE);
+            REQUIRE(startup->gameWindow() != nullptr);
+            CHECK(IsWindowVisible(startup->gameWindow()->hwnd()) != FALSE);
+        };
+        closedBy(WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29)); // with Alt held
+        closedBy(WM_SYSCOMMAND, SC_CLOSE, 0);
+        closedBy(WM_CLOSE, 0, 0);
+    }
     SUBCASE("a click on the frame, not on its labels")
     {
         auto startup = started();
