@@ -324,6 +324,28 @@ TEST_CASE("Eleven misses lose the round, and No ends the program")
     CHECK(IsWindowVisible(game.window.hwnd()) == FALSE);
 }
 
+TEST_CASE("A question closed with Esc or a close request is asked again, and only No ends")
+{
+    Played game("PA\xD1O");
+    BoxAnswerer answers({ kOk, kEscape, kCloseRequest, kYes, kOk, kCloseRequest, kNo });
+    game.typeAll(L"pa\u00f1o");
+    REQUIRE(game.pumpUntil([&] { return answers.boxes().size() == 4; }));
+    game.pump(100);
+    for (std::size_t i = 1; i < 4; ++i) {
+        CHECK(answers.boxes()[i].message == L"\u00bfQuieres jugar otra vez?");
+    }
+    CHECK(game.endStatus == -1);
+    CHECK(IsWindowVisible(game.window.hwnd()) != FALSE);
+    CHECK(game.shown("Label6") == L"1"); // the counters live on
+    CHECK(game.shown("Label11") == L"2");
+
+    REQUIRE(GetParent(GetFocus()) == game.window.hwnd());
+    game.typeAll(L"pa\u00f1o");
+    REQUIRE(game.pumpUntil([&] { return game.endStatus >= 0; }));
+    CHECK(answers.done());
+    CHECK(game.endStatus == 0);
+}
+
 TEST_CASE("A word typed in the solve box is checked by Aceptar")
 {
     Played game("PA\xD1O");
