@@ -530,6 +530,40 @@ TEST_CASE("The About window opens modally over the game window and closes with E
     CHECK(FindWindowW(L"#32770", L"Acerca de Quimbelo") == nullptr);
 }
 
+TEST_CASE("The About window stays on the screen of a game window moved to its corner")
+{
+    Played game("PA\xD1O");
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof(MONITORINFO);
+    REQUIRE(
+        GetMonitorInfoW(MonitorFromWindow(game.window.hwnd(), MONITOR_DEFAULTTONEAREST), &monitor));
+    const RECT work = monitor.rcWork;
+    SetWindowPos(game.window.hwnd(), nullptr, work.right - 60, work.bottom - 40, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER);
+    static RECT placed;
+    static int closed;
+    placed = {};
+    closed = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND about = FindWindowW(L"#32770", L"Acerca de Quimbelo");
+        if (about == nullptr || !IsWindowVisible(about) || closed > 0) {
+            return;
+        }
+        GetWindowRect(about, &placed);
+        PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+        ++closed;
+    });
+    game.window.onAbout = [&] { aboutwindow::showModal(game.window.hwnd()); };
+    SendMessageW(game.window.hwnd(), WM_COMMAND, GameWindow::menuCommand("MnAcerca"), 0);
+    KillTimer(nullptr, timer);
+    REQUIRE(closed == 1);
+    CHECK(placed.right > placed.left);
+    CHECK(placed.left >= work.left);
+    CHECK(placed.top >= work.top);
+    CHECK(placed.right <= work.right);
+    CHECK(placed.bottom <= work.bottom);
+}
+
 TEST_CASE("The splash hands over once: on a key, a click on its frame, or its timer")
 {
     ScriptedSurroundings surroundings("PA\xD1O");
