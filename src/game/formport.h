@@ -31,7 +31,9 @@ enum class MessageStyle : int {
     YesNo = 4, // Yes and No, no icon, Yes the default
 };
 
-enum class MessageAnswer : int { Ok = 1, Yes = 6, No = 7 };
+// Dismissed: a Yes/No box closed without either answer (Esc, the close box, Alt+F4), as
+// some platforms allow; the platform's code for it is that of Cancel.
+enum class MessageAnswer : int { Ok = 1, Dismissed = 2, Yes = 6, No = 7 };
 
 // Everything the game may read and write on its window: captions, keys, pictures,
 // colours, message boxes and the end of the program. The window implements it by

@@ -324,8 +324,13 @@ Game::AfterReport Game::finishRound(Outcome outcome)
     if (won) {
         addToCounter(Caption::Label6, +1);
     }
-    if (m_form.messageBox(playAgainQuestion(), MessageStyle::YesNo, title())
-        != MessageAnswer::Yes) {
+    // Only No ends the program: a box closed without an answer asks again, as ending
+    // would lose the counters on a stray Esc.
+    MessageAnswer answer = MessageAnswer::Dismissed;
+    while (answer != MessageAnswer::Yes && answer != MessageAnswer::No) {
+        answer = m_form.messageBox(playAgainQuestion(), MessageStyle::YesNo, title());
+    }
+    if (answer == MessageAnswer::No) {
         endProgram();
         return AfterReport::Ended;
     }

@@ -6,6 +6,7 @@
 #include "programinfo.h"
 #include "text.h"
 
+#include <algorithm>
 #include <memory>
 
 using quimbelo::design::about::kWindow;
@@ -29,16 +30,27 @@ void placeFor(HWND dialog, const About &about, UINT dpi)
     AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, dpi);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
-    // Centred over the game window.
+    // Centred over the game window, but kept on the work area of the screen that holds
+    // it: a game window near a corner of the screen would put half the box off it, and
+    // with the game window disabled the box could not be found again.
     RECT over {};
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof(MONITORINFO);
+    HWND placedBy = about.owner != nullptr ? about.owner : dialog;
+    GetMonitorInfoW(MonitorFromWindow(placedBy, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT &work = monitor.rcWork;
     if (about.owner != nullptr) {
         GetWindowRect(about.owner, &over);
     } else {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
+        over = work;
     }
-    SetWindowPos(dialog, nullptr, over.left + (over.right - over.left - width) / 2,
-        over.top + (over.bottom - over.top - height) / 2, width, height,
-        SWP_NOZORDER | SWP_NOACTIVATE);
+    LONG left = over.left + (over.right - over.left - width) / 2;
+    LONG top = over.top + (over.bottom - over.top - height) / 2;
+    // The top left corner wins when the box is larger than the work area: the title bar
+    // stays reachable.
+    left = std::max(work.left, std::min(left, work.right - width));
+    top = std::max(work.top, std::min(top, work.bottom - height));
+    SetWindowPos(dialog, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Form_Load: the title and the version built from the program's own.

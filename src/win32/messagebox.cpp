@@ -70,10 +70,17 @@ quimbelo::MessageAnswer show(
         return quimbelo::MessageAnswer::Yes;
     case IDNO:
         return quimbelo::MessageAnswer::No;
+    case IDCANCEL:
+        // Some systems let Esc, Alt+F4 or the close box dismiss a Yes/No box, with no
+        // answer: the game asks again.
+        return quimbelo::MessageAnswer::Dismissed;
     default:
         break;
     }
-    return quimbelo::MessageAnswer::Ok;
+    // A question that could not be shown at all (no answer, 0) ends the game rather than
+    // being asked for ever.
+    return style == quimbelo::MessageStyle::YesNo ? quimbelo::MessageAnswer::No
+                                                  : quimbelo::MessageAnswer::Ok;
 }
 
 } // namespace messagebox

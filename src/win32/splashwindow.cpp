@@ -101,7 +101,17 @@ LRESULT SplashWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CHAR:
         // Every key that types a character hands over, Space, Enter, Esc and Backspace
-        // included; arrows, function keys and modifiers alone type none.
+        // included; arrows, function keys and modifiers alone type none, nor do Alt
+        // combinations (WM_SYSCHAR). Ctrl+Backspace types DEL, as the Delete key does
+        // elsewhere: neither hands over.
+        if (wParam != 0x7F) {
+            handOverOnce();
+        }
+        return 0;
+    case WM_CLOSE:
+        // Alt+F4 or a close request: the game comes at once. Left to the default, the
+        // splash would go without the game window ever being shown, and the program
+        // would run on with no window at all.
         handOverOnce();
         return 0;
     case WM_TIMER:

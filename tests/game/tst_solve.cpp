@@ -132,6 +132,36 @@ private slots:
         QCOMPARE(f.form.text1, std::string("NADA"));
         QCOMPARE(f.form.caption(Caption::Label11), std::string("1"));
     }
+
+    // A question box closed without an answer (Esc or the close box, where the system
+    // allows it) is asked again: only No ends the game, so the counters are never lost.
+    void aDismissedQuestionIsAskedAgain_data()
+    {
+        QTest::addColumn<bool>("playOn");
+        QTest::newRow("then Yes") << true;
+        QTest::newRow("then No") << false;
+    }
+    void aDismissedQuestionIsAskedAgain()
+    {
+        QFETCH(bool, playOn);
+        GameFixture f;
+        f.loadWithWord("sol");
+        f.form.answers = { MessageAnswer::Dismissed, MessageAnswer::Dismissed,
+            playOn ? MessageAnswer::Yes : MessageAnswer::No };
+        solve(f.form, f.game, "sol");
+
+        QCOMPARE(int(f.form.shown.size()), 4);
+        for (int i = 1; i < 4; ++i) {
+            QCOMPARE(f.form.shown[i].style, MessageStyle::YesNo);
+            QCOMPARE(f.form.shown[i].text, std::string("\xBFQuieres jugar otra vez?"));
+        }
+        QCOMPARE(f.form.unansweredQuestions, 0);
+        QCOMPARE(f.game.ended(), !playOn);
+        QCOMPARE(f.form.endRequests, playOn ? 0 : 1);
+        QCOMPARE(f.form.caption(Caption::Label6), std::string("1"));
+        QCOMPARE(f.form.caption(Caption::Label11), std::string(playOn ? "2" : "1"));
+        QCOMPARE(f.form.text1, std::string(playOn ? "" : "SOL"));
+    }
 };
 
 QTEST_APPLESS_MAIN(SolveTest)

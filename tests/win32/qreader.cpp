@@ -118,6 +118,12 @@ void printControls(HWND window, const design::Window &designed)
 
 int wmain(int argc, wchar_t **argv)
 {
+    // Places and sizes as the screen has them: to a process unaware of the DPI, Windows
+    // and Wine 10 give other programs' windows in coordinates scaled down to 96 dots per
+    // inch, half the size at 200 %.
+    if (!SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {
+        SetProcessDPIAware();
+    }
     if (argc > 1 && std::wstring_view(argv[1]) == L"activate") {
         HWND game = FindWindowW(L"QuimbeloForm1", nullptr);
         return game != nullptr && SetForegroundWindow(game) ? 0 : 1;

@@ -326,6 +326,28 @@ TEST_CASE("Eleven misses lose the round, and No ends the program")
     CHECK(IsWindowVisible(game.window.hwnd()) == FALSE);
 }
 
+TEST_CASE("A question closed with Esc or a close request is asked again, and only No ends")
+{
+    Played game("PA\xD1O");
+    BoxAnswerer answers({ kOk, kEscape, kCloseRequest, kYes, kOk, kCloseRequest, kNo });
+    game.typeAll(L"pa\u00f1o");
+    REQUIRE(game.pumpUntil([&] { return answers.boxes().size() == 4; }));
+    game.pump(100);
+    for (std::size_t i = 1; i < 4; ++i) {
+        CHECK(answers.boxes()[i].message == L"\u00bfQuieres jugar otra vez?");
+    }
+    CHECK(game.endStatus == -1);
+    CHECK(IsWindowVisible(game.window.hwnd()) != FALSE);
+    CHECK(game.shown("Label6") == L"1"); // the counters live on
+    CHECK(game.shown("Label11") == L"2");
+
+    REQUIRE(GetParent(GetFocus()) == game.window.hwnd());
+    game.typeAll(L"pa\u00f1o");
+    REQUIRE(game.pumpUntil([&] { return game.endStatus >= 0; }));
+    CHECK(answers.done());
+    CHECK(game.endStatus == 0);
+}
+
 TEST_CASE("A word typed in the solve box is checked by Aceptar")
 {
     Played game("PA\xD1O");
@@ -514,6 +536,40 @@ TEST_CASE("The About window opens modally over the game window and closes with E
     CHECK(FindWindowW(L"#32770", L"Acerca de Quimbelo") == nullptr);
 }
 
+TEST_CASE("The About window stays on the screen of a game window moved to its corner")
+{
+    Played game("PA\xD1O");
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof(MONITORINFO);
+    REQUIRE(
+        GetMonitorInfoW(MonitorFromWindow(game.window.hwnd(), MONITOR_DEFAULTTONEAREST), &monitor));
+    const RECT work = monitor.rcWork;
+    SetWindowPos(game.window.hwnd(), nullptr, work.right - 60, work.bottom - 40, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER);
+    static RECT placed;
+    static int closed;
+    placed = {};
+    closed = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND about = FindWindowW(L"#32770", L"Acerca de Quimbelo");
+        if (about == nullptr || !IsWindowVisible(about) || closed > 0) {
+            return;
+        }
+        GetWindowRect(about, &placed);
+        PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+        ++closed;
+    });
+    game.window.onAbout = [&] { aboutwindow::showModal(game.window.hwnd()); };
+    SendMessageW(game.window.hwnd(), WM_COMMAND, GameWindow::menuCommand("MnAcerca"), 0);
+    KillTimer(nullptr, timer);
+    REQUIRE(closed == 1);
+    CHECK(placed.right > placed.left);
+    CHECK(placed.left >= work.left);
+    CHECK(placed.top >= work.top);
+    CHECK(placed.right <= work.right);
+    CHECK(placed.bottom <= work.bottom);
+}
+
 TEST_CASE("The splash hands over once: on a key, a click on its frame, or its timer")
 {
     ScriptedSurroundings surroundings("PA\xD1O");
@@ -545,6 +601,24 @@ TEST_CASE("The splash hands over once: on a key, a click on its frame, or its ti
         CHECK(IsWindow(splash) == FALSE);
         CHECK(IsWindowVisible(startup->gameWindow()->hwnd()) != FALSE);
         CHECK(text(startup->gameWindow()->controls().get("Label4").hwnd) == L"0");
+    }
+    SUBCASE("a close request: Alt+F4, the system menu's Close or WM_CLOSE")
+    {
+        const auto closedBy = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+            auto startup = started();
+            HWND splash = startup->splash()->hwnd();
+            PostMessageW(splash, WM_CHAR, 0x7F, 1); // Ctrl+Backspace types DEL: nothing
+            pumpFor(*startup, 50);
+            CHECK_FALSE(startup->splash()->handedOver());
+            PostMessageW(splash, message, wParam, lParam);
+            pumpFor(*startup, 100);
+            CHECK(IsWindow(splash) == FALSE);
+            REQUIRE(startup->gameWindow() != nullptr);
+            CHECK(IsWindowVisible(startup->gameWindow()->hwnd()) != FALSE);
+        };
+        closedBy(WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29)); // with Alt held
+        closedBy(WM_SYSCOMMAND, SC_CLOSE, 0);
+        closedBy(WM_CLOSE, 0, 0);
     }
     SUBCASE("a click on the frame, not on its labels")
     {

@@ -122,6 +122,12 @@ class Session:
         result = self.wine("reg.exe", "add", key, *where, "/t", kind, "/d", value, "/f")
         check(result.returncode == 0, f"cannot set {key}\\{name}")
 
+    def restart_wine(self):
+        """A new Wine server, for a changed DPI to take effect."""
+        result = subprocess.run([self.args.wine, "restart", self.state], env=self.env,
+                                stdin=subprocess.DEVNULL, capture_output=True)
+        check(result.returncode == 0, "cannot restart Wine")
+
     def unix_path(self, windows_path):
         """Where a path on the prefix's drive C: lies here."""
         check(windows_path[:3].upper() == "C:\\", f"not on drive C: {windows_path!r}")
@@ -319,10 +325,14 @@ def play(session):
 
 def hidpi(session):
     session.registry("HKCU\\Control Panel\\Desktop", "LogPixels", "REG_DWORD", "192")
+    session.restart_wine()
     try:
         session.prepare()
         session.start()
         screen = session.wait_for("the splash", lambda s: s.shows("splash"), timeout=60)
+        # The whole screen first, to show what was there when the check fails: the splash
+        # closes by itself before a failure's screenshot.
+        session.screenshot("splash-200-screen")
         # 6285 x 4305 twips at 192 dots per inch.
         check(screen.windows["splash"]["client"] == "838x574",
               f"splash client {screen.windows['splash']['client']}")
@@ -344,6 +354,7 @@ def hidpi(session):
     finally:
         session.stop()
         session.registry("HKCU\\Control Panel\\Desktop", "LogPixels", "REG_DWORD", "96")
+        session.restart_wine()
 
 
 SCENARIOS = {"play": play, "hidpi": hidpi}

@@ -138,6 +138,24 @@ void BoxAnswerer::answerOpenBox()
             seen.hasIcon = true;
         }
     }
+    const std::wstring &answer = m_answers[m_next];
+    if (answer == kEscape || answer == kCloseRequest) {
+        if (seen.buttons.empty()) {
+            return; // not drawn yet
+        }
+        seen.pressed = answer;
+        ++m_next;
+        m_boxes.push_back(seen);
+        if (answer == kCloseRequest) {
+            PostMessageW(box, WM_CLOSE, 0, 0);
+        } else {
+            // To the focused button, where the box's own loop takes it as the key it is.
+            HWND focus = GetFocus();
+            PostMessageW(
+                focus != nullptr && IsChild(box, focus) ? focus : box, WM_KEYDOWN, VK_ESCAPE, 1);
+        }
+        return;
+    }
     if (chosen == nullptr) {
         return; // not the box expected yet, or not drawn yet
     }

@@ -55,7 +55,11 @@ struct Box
 };
 
 // Answers the thread's message boxes, one after another, by pressing the button with the
-// given caption, from a timer that runs inside their own modal loops.
+// given caption, from a timer that runs inside their own modal loops. Two answers press no
+// button: kEscape presses Esc in the box and kCloseRequest asks it to close (the close
+// box, Alt+F4).
+inline const std::wstring kEscape = L"<Esc>";
+inline const std::wstring kCloseRequest = L"<WM_CLOSE>";
 class BoxAnswerer
 {
 public:

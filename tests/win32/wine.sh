@@ -3,6 +3,7 @@
 # A private X server and Wine prefix for the tests of the Windows program.
 #   wine.sh start STATE [DPI]   makes a fresh prefix in STATE/prefix and starts Xvfb
 #   wine.sh run STATE PROGRAM [ARG...]   runs a Windows program there, with its status
+#   wine.sh restart STATE       starts the Wine server and its desktop afresh
 #   wine.sh stop STATE          ends the Wine server and Xvfb
 # The fonts the windows are designed with are mapped to free fonts in the prefix's
 # registry, never in the program: Arial and MS Sans Serif to Liberation Sans, Comic Sans MS
@@ -56,6 +57,15 @@ run)
     export DISPLAY=":$(cat "$state/display")"
     exec "$wine" "$@"
     ;;
+restart)
+    # Wine 10 keeps the DPI (LogPixels) that its server and desktop started with: a
+    # change takes effect only with a new server.
+    export DISPLAY=":$(cat "$state/display")"
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w 2>/dev/null || true
+    "$wineserver" -p </dev/null >/dev/null 2>&1
+    "$wine" cmd.exe /c exit >/dev/null 2>&1 </dev/null
+    ;;
 stop)
     if [ -d "$state/prefix" ]; then
         "$wineserver" -k 2>/dev/null || true
@@ -66,7 +76,7 @@ stop)
     fi
     ;;
 *)
-    echo "usage: $0 start|run|stop STATE ..." >&2
+    echo "usage: $0 start|run|restart|stop STATE ..." >&2
     exit 2
     ;;
 esac
