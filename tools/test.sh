@@ -11,6 +11,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup-debian.sh" test
 jobs=$(nproc)
+# File names with Spanish letters need a UTF-8 locale, which a bare environment lacks.
+if [ -z "${LC_ALL:-}${LC_CTYPE:-}${LANG:-}" ]; then
+    export LANG=C.UTF-8
+fi
 if [ "${CI:-}" = true ]; then werror=ON; else werror=OFF; fi
 export QUIMBELO_WERROR=${QUIMBELO_WERROR:-$werror} # the fuzz build, started by CTest, reads it too
 

@@ -63,7 +63,7 @@ public:
     virtual void stopTimer(const Control &timer) = 0;
 
     // A modal message box over the window, in UTF-8 with '\n' between lines; returns the
-    // button pressed.
+    // button pressed, or MessageAnswer::Dismissed when the box was closed without one.
     virtual MessageAnswer messageBox(
         std::string_view text, MessageStyle style, std::string_view title)
         = 0;

@@ -8,8 +8,10 @@
 #include "programinfo.h"
 #include "twips.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace quimbelo::qt {
 
@@ -52,8 +54,10 @@ void AboutWindow::showModal(QWidget *parent)
     AboutWindow about(parent);
     if (parent != nullptr) {
         const QRect frame = parent->frameGeometry();
-        about.move(placement::centredOver(
-            frame, placement::frameMargins(frame, parent->geometry()), about.size()));
+        const QScreen *screen
+            = parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+        about.move(placement::centredOver(frame, placement::frameMargins(frame, parent->geometry()),
+            about.size(), screen->availableGeometry()));
     }
     about.exec();
 }

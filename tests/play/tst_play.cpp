@@ -244,6 +244,7 @@ TEST_CASE("the hidden word always shows every position")
         }
         CHECK(joined == std::string(1024, '-'));
         CHECK(window.widgets.of(control("Pelicula1")).fontSize < 7.0);
+        window.widgets.answers = { MessageAnswer::Ok, MessageAnswer::No };
         window.play.event(form1::letra(10)); // "A" wins
         CHECK(window.play.caption(Caption::Pelicula1) == word);
     }

@@ -45,8 +45,35 @@ private slots:
         QCOMPARE(margins, QMargins(4, 24, 4, 4));
 
         const QSize about(265, 210);
-        const QPoint topLeft = placement::centredOver(frame, margins, about);
+        const QRect screen(0, 0, 1280, 1024);
+        const QPoint topLeft = placement::centredOver(frame, margins, about, screen);
         QCOMPARE(topLeft, QPoint(100 + (383 - 273) / 2, 100 + (439 - 238) / 2));
+    }
+
+    // An owner moved into a corner, or partly off the screen, keeps its About window on
+    // the screen that holds it.
+    void aboutStaysOnTheScreenOfItsOwner_data()
+    {
+        QTest::addColumn<QRect>("ownerFrame");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("expected");
+        // The About frame is 273 x 238.
+        QTest::newRow("lower right corner")
+            << QRect(1220, 980, 383, 439) << QRect(0, 0, 1280, 1024) << QPoint(1007, 786);
+        QTest::newRow("upper left, partly off")
+            << QRect(-300, -200, 383, 439) << QRect(0, 0, 1280, 1024) << QPoint(0, 0);
+        QTest::newRow("second screen's corner")
+            << QRect(2800, 980, 383, 439) << QRect(1280, 0, 1600, 1024) << QPoint(2607, 786);
+        QTest::newRow("screen smaller than About")
+            << QRect(0, 0, 383, 439) << QRect(0, 24, 200, 200) << QPoint(0, 24);
+    }
+    void aboutStaysOnTheScreenOfItsOwner()
+    {
+        QFETCH(QRect, ownerFrame);
+        QFETCH(QRect, area);
+        QFETCH(QPoint, expected);
+        const QMargins margins(4, 24, 4, 4);
+        QCOMPARE(placement::centredOver(ownerFrame, margins, QSize(265, 210), area), expected);
     }
 };
 

@@ -44,7 +44,8 @@ struct FakeWidgets : quimbelo::play::Widgets
 
     std::map<const Control *, State> controls;
     const Control *focus = nullptr;
-    std::deque<quimbelo::MessageAnswer> answers; // Ok once exhausted
+    // Once exhausted: Ok to a report, Yes to a question.
+    std::deque<quimbelo::MessageAnswer> answers;
     std::vector<Box> boxes;
     int aboutShown = 0;
     int ended = 0;
@@ -122,7 +123,8 @@ struct FakeWidgets : quimbelo::play::Widgets
     {
         boxes.push_back({ std::string(text), style, std::string(title) });
         if (answers.empty()) {
-            return quimbelo::MessageAnswer::Ok;
+            return style == quimbelo::MessageStyle::YesNo ? quimbelo::MessageAnswer::Yes
+                                                          : quimbelo::MessageAnswer::Ok;
         }
         const quimbelo::MessageAnswer answer = answers.front();
         answers.pop_front();

@@ -19,6 +19,11 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
 
+# Wine names files in the locale's character set: the test folders' Spanish letters need
+# a UTF-8 one, which a bare environment (a fresh root, a service) does not set.
+if [ -z "${LC_ALL:-}${LC_CTYPE:-}${LANG:-}" ]; then
+    export LANG=C.UTF-8
+fi
 export WINEPREFIX=$state/prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;${QUIMBELO_WINE_OVERRIDES:-}"
