@@ -20,6 +20,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace quimbelo::qt;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
