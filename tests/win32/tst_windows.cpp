@@ -730,6 +730,7 @@ TEST_CASE("However long a list's item, every position of its word can be seen")
     RECT window {};
     GetClientRect(game.window.hwnd(), &window);
     const RECT place = placeInParent(label);
+    CHECK(place.right <= window.right);
     CHECK(place.bottom <= window.bottom);
 }
 
