@@ -9,8 +9,22 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 wanted=14
 
-files=$(git ls-files '*.cpp' '*.h' '*.h.in')
-licensed=$(git ls-files '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' '*.py' '*.manifest' '*.desktop' \
+# The project's files: those git tracks, or, where there is no git (a copy of the tree),
+# those of the source folders, builds left out.
+sources() {
+    if command -v git >/dev/null && git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files "$@"
+    else
+        local names=()
+        for pattern in "$@"; do
+            names+=(-o -name "${pattern##*/}")
+        done
+        find . -path ./build -prune -o -path ./.git -prune -o -path ./out -prune \
+            -o -type f \( "${names[@]:1}" \) -print | sed 's|^\./||' | sort
+    fi
+}
+files=$(sources '*.cpp' '*.h' '*.h.in')
+licensed=$(sources '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' '*.py' '*.manifest' '*.desktop' \
     'CMakeLists.txt' '*/CMakeLists.txt' .clang-format .gitignore)
 status=0
 for file in $licensed; do
