@@ -157,9 +157,14 @@ void GamePlay::event(const Control &source)
         optionSelected(source);
         return;
     }
-    for (const Route &route : kRoutes) {
-        if (route.name == source.name) {
-            (this->*route.handler)();
+    route(source.name);
+}
+
+void GamePlay::route(std::string_view name)
+{
+    for (const Route &entry : kRoutes) {
+        if (entry.name == name) {
+            (this->*entry.handler)();
             return;
         }
     }
@@ -174,12 +179,7 @@ void GamePlay::menu(std::string_view item)
         about();
         return;
     }
-    for (const Route &route : kRoutes) {
-        if (route.name == item) {
-            (this->*route.handler)();
-            return;
-        }
-    }
+    route(item);
 }
 
 void GamePlay::optionSelected(const Control &option)
@@ -192,12 +192,7 @@ void GamePlay::optionSelected(const Control &option)
         return;
     }
     m_selectedOption = selected;
-    for (const Route &route : kRoutes) {
-        if (route.name == option.name) {
-            (this->*route.handler)();
-            return;
-        }
-    }
+    route(option.name);
 }
 
 void GamePlay::typed(const Control &key, char32_t character)

@@ -72,6 +72,8 @@ private:
     template <void (Game::*handler)()> void call() { (m_game.*handler)(); }
     void about() { m_widgets.showAbout(); }
     void optionSelected(const Control &option);
+    // Runs what the event of a design name does; nothing for a name with no event.
+    void route(std::string_view name);
     void fitPelicula1();
 
     Widgets &m_widgets;
