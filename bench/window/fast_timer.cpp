@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     auto *watch = new QTimer(&app);
     watch->setInterval(10);
     QObject::connect(watch, &QTimer::timeout, &app, [&startup, watch, interval] {
-        GameWindow *window = startup.mainWindow();
+        GameWindow *window = startup.gameWindow();
         if (!window) {
             return;
         }

@@ -18,16 +18,30 @@ namespace quimbelo::play {
 // the same control.
 using design::Control;
 
-class Widgets
+// What every window of the design can do: the splash and About need no more.
+class WindowWidgets
 {
 public:
-    virtual ~Widgets() = default;
+    virtual ~WindowWidgets() = default;
+
+    // The window's title, in UTF-8.
+    virtual void setTitle(std::string_view utf8) = 0;
 
     // The caption a label or a button shows, in UTF-8. A label shows each line of a caption
     // that holds line breaks ('\n'), growing downwards from its designed place to hold
     // them all, and back to that place when they fit it again.
     virtual void setCaption(const Control &control, std::string_view utf8) = 0;
 
+    // A timer of the design delivers its tick to the play layer every period until
+    // stopped; see timerPeriod().
+    virtual void startTimer(const Control &timer, int milliseconds) = 0;
+    virtual void stopTimer(const Control &timer) = 0;
+};
+
+// The game window's widgets.
+class Widgets : public WindowWidgets
+{
+public:
     // What a text box holds, as typed by the player, in UTF-8.
     virtual std::string text(const Control &box) const = 0;
     virtual void setText(const Control &box, std::string_view utf8) = 0;
@@ -57,10 +71,6 @@ public:
 
     virtual bool hasFocus(const Control &control) const = 0;
     virtual void setFocus(const Control &control) = 0;
-
-    // A timer of the design delivers GamePlay::timer() every period until stopped.
-    virtual void startTimer(const Control &timer, int milliseconds) = 0;
-    virtual void stopTimer(const Control &timer) = 0;
 
     // A modal message box over the window, in UTF-8 with '\n' between lines; returns the
     // button pressed, or MessageAnswer::Dismissed when the box was closed without one.

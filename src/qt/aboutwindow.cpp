@@ -2,14 +2,11 @@
 #include "aboutwindow.h"
 
 #include "about.h"
-#include "formbuilder.h"
-#include "labelfit.h"
 #include "placement.h"
-#include "programinfo.h"
+#include "splashplay.h"
 #include "twips.h"
 
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
@@ -19,9 +16,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    using quimbelo::design::about::kWindow;
-    setObjectName(designText(kWindow.name));
-    setWindowTitle(designText(kWindow.caption));
+    using design::about::kWindow;
     setModal(true);
     setFixedSize(twips::size(kWindow.clientWidth, kWindow.clientHeight));
     QPalette palette = this->palette();
@@ -29,25 +24,15 @@ AboutWindow::AboutWindow(QWidget *parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    const FormBuilder controls = FormBuilder::build(kWindow, this);
-    lblTitle = controls.get<QLabel>("lblTitle");
-    lblVersion = controls.get<QLabel>("lblVersion");
-    auto *cmdOK = controls.get<QPushButton>("cmdOK");
+    m_widgets = std::make_unique<FormWidgets>(this, kWindow, this);
+    auto *cmdOK = m_widgets->controls().get<QPushButton>("cmdOK");
     // Esc rejects the dialog, which closes it just as the button does.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     cmdOK->setFocus(Qt::OtherFocusReason);
-    Form_Load();
+    play::loadAbout(*m_widgets);
 }
 
-void AboutWindow::Form_Load()
-{
-    setWindowTitle(designText(quimbelo::design::about::kLoadedCaption));
-    lblVersion->setText(designText(quimbelo::programinfo::kVersionText));
-    widenToText(lblVersion,
-        twips::toPixels(
-            quimbelo::design::get(quimbelo::design::about::kWindow, "lblVersion").place.width));
-    lblTitle->setText(designText(quimbelo::programinfo::kTitle));
-}
+AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::showModal(QWidget *parent)
 {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "formwidgets.h"
+
 #include <QDialog>
 
-class QLabel;
+#include <memory>
 
 namespace quimbelo::qt {
 
@@ -15,15 +17,13 @@ class AboutWindow : public QDialog
 
 public:
     explicit AboutWindow(QWidget *parent);
+    ~AboutWindow() override;
 
     // Shows the window modally, centred over its parent, until it is closed.
     static void showModal(QWidget *parent);
 
 private:
-    void Form_Load();
-
-    QLabel *lblTitle = nullptr;
-    QLabel *lblVersion = nullptr;
+    std::unique_ptr<FormWidgets> m_widgets;
 };
 
 } // namespace quimbelo::qt

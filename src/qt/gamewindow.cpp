@@ -234,6 +234,11 @@ std::vector<std::function<void()>> GameWindow::preparationSteps(Picture::Ptr wor
     return steps;
 }
 
+void GameWindow::setTitle(std::string_view utf8)
+{
+    setWindowTitle(fromUtf8(utf8));
+}
+
 void GameWindow::setCaption(const Control &control, std::string_view utf8)
 {
     const QString text = fromUtf8(utf8);

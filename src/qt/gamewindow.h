@@ -54,6 +54,7 @@ public:
     quimbelo::Game &game() { return m_play.game(); }
 
     // play::Widgets
+    void setTitle(std::string_view utf8) override;
     void setCaption(const quimbelo::design::Control &control, std::string_view utf8) override;
     std::string text(const quimbelo::design::Control &box) const override;
     void setText(const quimbelo::design::Control &box, std::string_view utf8) override;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
+// The splash drawn with Qt.
 #include "splashwindow.h"
 
-#include "formbuilder.h"
 #include "imagebox.h"
 #include "labelfit.h"
 #include "placement.h"
-#include "programinfo.h"
 #include "splash.h"
+#include "splashplay.h"
 #include "twips.h"
 
 #include <QFrame>
@@ -20,12 +20,11 @@
 
 namespace quimbelo::qt {
 
+using design::splash::kWindow;
+
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
-    using quimbelo::design::splash::kWindow;
-    setObjectName(designText(kWindow.name));
-    setWindowTitle(designText(kWindow.caption));
     setFocusPolicy(Qt::StrongFocus);
     // The client area inside a raised dialog frame, which the window draws itself: it
     // has no title bar for the desktop to decorate.
@@ -39,25 +38,32 @@ SplashWindow::SplashWindow(QWidget *parent)
     client->setPalette(palette);
     client->setAutoFillBackground(true);
 
-    const FormBuilder controls = FormBuilder::build(kWindow, client);
+    m_widgets = std::make_unique<FormWidgets>(this, kWindow, client);
+    const FormBuilder &controls = m_widgets->controls();
     Frame1 = controls.get<QFrame>("Frame1");
     Frame1->installEventFilter(this);
-    Timer1 = controls.get<QTimer>("Timer1");
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+    connect(controls.get<QTimer>("Timer1"), &QTimer::timeout, this, [this] {
+        if (m_play != nullptr) {
+            m_play->event(design::get(kWindow, "Timer1"));
+        }
+    });
     m_wordmark = controls.get<ImageBox>("Image1")->picture();
-
-    // Form_Load: the version built from the program's own.
-    controls.get<QLabel>("lblVersion")->setText(designText(quimbelo::programinfo::kVersionText));
 
     for (QWidget *child : Frame1->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         // A click on a label or a picture is not a click on the panel behind it.
         child->setAttribute(Qt::WA_NoMousePropagation);
         if (auto *label = qobject_cast<QLabel *>(child)) {
-            const auto &design = quimbelo::design::get(kWindow, label->objectName().toStdString());
+            const auto &design = design::get(kWindow, label->objectName().toStdString());
             widenToText(label, twips::toPixels(design.place.width));
         }
     }
+}
+
+SplashWindow::~SplashWindow() = default;
+
+void SplashWindow::forwardTo(play::SplashPlay *play)
+{
+    m_play = play;
 }
 
 void SplashWindow::showCentred()
@@ -69,7 +75,6 @@ void SplashWindow::showCentred()
     raise();
     activateWindow();
     setFocus(Qt::OtherFocusReason);
-    Timer1->start();
 }
 
 void SplashWindow::paintEvent(QPaintEvent *)
@@ -86,21 +91,20 @@ void SplashWindow::paintEvent(QPaintEvent *)
 
 void SplashWindow::closeEvent(QCloseEvent *event)
 {
-    // Closed by the desktop (Alt+F4): the game comes at once rather than after the timer.
     event->accept();
-    handOverOnce();
+    if (m_play != nullptr) {
+        m_play->closeRequested();
+    }
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Keys that type a character hand over, Space, Enter, Esc and Backspace included;
-    // arrows, function keys and modifiers alone do nothing, and so do Delete and Alt
-    // combinations, which type no character on the desktop the game was made for.
-    const bool typesCharacter = !event->text().isEmpty() && event->text() != QChar(0x7F)
-        && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
-    if (typesCharacter) {
+    const QString text = event->text();
+    const char32_t character = text.isEmpty() ? 0 : text.toUcs4().value(0);
+    const bool withAlt = event->modifiers() & (Qt::AltModifier | Qt::MetaModifier);
+    if (m_play != nullptr && play::handsOver(character, withAlt)) {
         event->accept();
-        Form_KeyPress();
+        m_play->Form_KeyPress(character, withAlt);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -116,39 +120,12 @@ bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
             const bool click = m_pressedOnFrame && mouse->button() == Qt::LeftButton
                 && Frame1->rect().contains(mouse->position().toPoint());
             m_pressedOnFrame = false;
-            if (click) {
-                Frame1_Click();
+            if (click && m_play != nullptr) {
+                m_play->event(design::get(kWindow, "Frame1"));
             }
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void SplashWindow::Form_KeyPress()
-{
-    handOverOnce();
-}
-
-void SplashWindow::Frame1_Click()
-{
-    handOverOnce();
-}
-
-void SplashWindow::Timer1_Timer()
-{
-    handOverOnce();
-}
-
-void SplashWindow::handOverOnce()
-{
-    if (m_handedOver) {
-        return;
-    }
-    m_handedOver = true;
-    Timer1->stop();
-    hide();
-    Q_EMIT handOver();
-    deleteLater();
 }
 
 } // namespace quimbelo::qt

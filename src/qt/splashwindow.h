@@ -1,26 +1,38 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "formwidgets.h"
 #include "picture.h"
 
 #include <QWidget>
 
-class QTimer;
+#include <memory>
+
 class QFrame;
+
+namespace quimbelo::play {
+class SplashPlay;
+}
 
 namespace quimbelo::qt {
 
-// frmSplash, the window that opens the program. The first character key, click on the
-// free surface of its panel, or the end of its three seconds closes it and hands over
-// to the game window, once.
+// frmSplash, the window that opens the program, built from its design. It draws itself
+// and forwards the player's keys and clicks, its timer and a request to close it to the
+// play layer, which decides when it hands over.
 class SplashWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit SplashWindow(QWidget *parent = nullptr);
+    ~SplashWindow() override;
 
-    // Shows the splash centred on the screen and starts its timer.
+    // Where its events go; none before this is called.
+    void forwardTo(play::SplashPlay *play);
+
+    play::WindowWidgets &widgets() { return *m_widgets; }
+
+    // Shows the splash centred on the screen.
     void showCentred();
 
     // The wordmark it shows, which the game window goes on showing.
@@ -29,16 +41,9 @@ public:
     // The raised dialog frame around the client area, in logical pixels.
     static constexpr int kDialogFrame = 3;
 
-    // The three ways out, named after the events that call them.
-    void Form_KeyPress();
-    void Frame1_Click();
-    void Timer1_Timer();
-
 Q_SIGNALS:
     // The splash's first frame is being painted; emitted once.
     void firstPainted();
-    // The splash has closed; emitted once.
-    void handOver();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -47,14 +52,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void handOverOnce();
-
+    std::unique_ptr<FormWidgets> m_widgets;
+    play::SplashPlay *m_play = nullptr;
     Picture::Ptr m_wordmark;
     QFrame *Frame1 = nullptr;
-    QTimer *Timer1 = nullptr;
     bool m_pressedOnFrame = false;
     bool m_painted = false;
-    bool m_handedOver = false;
 };
 
 } // namespace quimbelo::qt

@@ -27,16 +27,23 @@ Startup::Startup(std::string programFolder, Desktop *desktop)
     : m_surroundings(std::move(programFolder), desktop)
 {
     m_idle.setInterval(0);
-    connect(&m_idle, &QTimer::timeout, this, &Startup::runStep);
+    connect(&m_idle, &QTimer::timeout, this, &Startup::runIdleStep);
 }
 
-Startup::~Startup() = default;
+Startup::~Startup()
+{
+    // A splash still up has nothing left to hand over to.
+    delete m_splash.data();
+}
 
 void Startup::start()
 {
     m_sinceStart.start();
     m_splash = new SplashWindow;
     m_wordmark = m_splash->wordmark();
+    m_splashPlay = std::make_unique<play::SplashPlay>(
+        m_splash->widgets(), static_cast<play::StartupPort &>(*this));
+    m_splash->forwardTo(m_splashPlay.get());
     m_steps.emplace_back([this] {
         m_window = GameWindow::inSteps(m_surroundings);
         GameWindow *window = m_window.get();
@@ -59,54 +66,59 @@ void Startup::start()
         }
         return false;
     });
-    connect(m_splash, &SplashWindow::handOver, this, &Startup::openGameWindow);
     // Queued: the splash's first frame is painted and sent to the screen before any step.
     connect(m_splash, &SplashWindow::firstPainted, this, &Startup::prepareInIdleTime,
         Qt::QueuedConnection);
+    m_splashPlay->load();
     m_splash->showCentred();
+    m_splashPlay->shown();
 }
 
 void Startup::prepareInIdleTime()
 {
-    if (!m_handedOver && !m_steps.empty()) {
+    m_splashPlay->painted();
+    if (m_splashPlay->wantsIdle()) {
         // A zero timer fires once the window system's events are handled: keys and
         // clicks on the splash come between two steps.
         m_idle.start();
     }
 }
 
-void Startup::runStep()
+void Startup::runIdleStep()
 {
-    if (m_steps.empty()) {
-        m_idle.stop();
+    m_splashPlay->idle();
+    if (m_splashPlay->wantsIdle()) {
         return;
     }
-    QElapsedTimer step;
-    step.start();
-    if (!m_steps.front()()) {
-        m_steps.pop_front();
-    }
-    const qint64 ns = step.nsecsElapsed();
-    ++m_stepCount;
-    m_stepsNs += ns;
-    m_longestStepNs = std::max(m_longestStepNs, ns);
-    if (m_steps.empty()) {
-        m_idle.stop();
+    m_idle.stop();
+    if (m_splashPlay->phase() == play::SplashPlay::Phase::Prepared) {
+        const play::SplashPlay::Figures &figures = m_splashPlay->figures();
         qCDebug(lcStartup,
             "game window prepared: %d steps, %.3f ms in all, longest step %.3f ms, "
             "done %.1f ms after the splash was made",
-            m_stepCount, milliseconds(m_stepsNs), milliseconds(m_longestStepNs),
-            milliseconds(m_sinceStart.nsecsElapsed()));
+            figures.steps, milliseconds(figures.total.count()),
+            milliseconds(figures.longest.count()), milliseconds(m_sinceStart.nsecsElapsed()));
     }
+}
+
+bool Startup::runStep()
+{
+    if (!m_steps.empty() && !m_steps.front()()) {
+        m_steps.pop_front();
+    }
+    return !m_steps.empty();
+}
+
+void Startup::closeSplash()
+{
+    m_idle.stop();
+    m_splash->hide();
+    m_splash->deleteLater();
 }
 
 void Startup::openGameWindow()
 {
-    if (m_handedOver) {
-        return;
-    }
     m_handedOver = true;
-    m_idle.stop();
     // What the splash did not leave time for: the window is built now, and the drawing
     // ahead is left to its first showing, which would only do it again.
     if (!m_steps.empty()) {

@@ -3,6 +3,7 @@
 
 #include "desktop.h"
 #include "picture.h"
+#include "splashplay.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -25,7 +26,7 @@ class SplashWindow;
 // answered at once and the game window then opens as fast as an empty one. It is loaded
 // (the game's Form_Load: the counters and the first word list) and shown only at the
 // hand-over, as if it had been built then.
-class Startup : public QObject
+class Startup : public QObject, private play::StartupPort
 {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ public:
 
     SplashWindow *splash() const;
     // The game window, once the splash has handed over to it; null before.
-    GameWindow *mainWindow() const { return m_handedOver ? m_window.get() : nullptr; }
+    GameWindow *gameWindow() const { return m_handedOver ? m_window.get() : nullptr; }
     // The game window has been built, and drawn offscreen unless the hand-over came
     // first: nothing is left to prepare.
     bool gameWindowReady() const { return m_built && m_steps.empty(); }
@@ -50,11 +51,18 @@ Q_SIGNALS:
 
 private:
     void prepareInIdleTime();
-    void runStep();
-    void openGameWindow();
+    void runIdleStep();
+    // Runs the next step; true while steps are left.
+    bool runStep();
+
+    // play::StartupPort
+    bool prepareStep() override { return runStep(); }
+    void closeSplash() override;
+    void openGameWindow() override;
 
     DesktopSurroundings m_surroundings;
     QPointer<SplashWindow> m_splash;
+    std::unique_ptr<play::SplashPlay> m_splashPlay;
     Picture::Ptr m_wordmark;
     std::unique_ptr<GameWindow> m_window;
     bool m_built = false;
@@ -64,11 +72,8 @@ private:
     // returns true has more to do and runs again.
     std::deque<std::function<bool()>> m_steps;
     QTimer m_idle;
-    // Figures of the preparation, for the "quimbelo.startup" logging category.
+    // When the splash was made, for the "quimbelo.startup" logging category.
     QElapsedTimer m_sinceStart;
-    int m_stepCount = 0;
-    qint64 m_longestStepNs = 0;
-    qint64 m_stepsNs = 0;
 };
 
 } // namespace quimbelo::qt

@@ -3,7 +3,8 @@
 
 #include "about.h"
 #include "formbuilder.h"
-#include "programinfo.h"
+#include "formwidgets.h"
+#include "splashplay.h"
 #include "text.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ struct About
 {
     HWND owner = nullptr;
     FormBuilder controls;
+    FormWidgets widgets { kWindow, controls };
     int okId = 0;
 };
 
@@ -53,16 +55,6 @@ void placeFor(HWND dialog, const About &about, UINT dpi)
     SetWindowPos(dialog, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Form_Load: the title and the version built from the program's own.
-void load(HWND dialog, About &about)
-{
-    const std::wstring title = win32text::fromUtf8(quimbelo::programinfo::kTitle);
-    SetWindowTextW(dialog, (aboutwindow::kTitlePrefix + title).c_str());
-    about.controls.setText(
-        about.controls.get("lblVersion"), win32text::fromUtf8(quimbelo::programinfo::kVersionText));
-    about.controls.setText(about.controls.get("lblTitle"), title);
-}
-
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -70,10 +62,11 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         auto &about = *reinterpret_cast<About *>(lParam);
         const std::wstring caption = win32text::fromUtf8(kWindow.caption);
         SetWindowTextW(dialog, caption.c_str());
+        about.widgets.attach(dialog);
         about.controls.build(kWindow, dialog);
         about.okId = about.controls.get("cmdOK").id;
         SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(about.okId), 0);
-        load(dialog, about);
+        quimbelo::play::loadAbout(about.widgets);
         placeFor(dialog, about, about.controls.dpi());
         SetFocus(about.controls.get("cmdOK").hwnd);
         return FALSE; // the focus is set

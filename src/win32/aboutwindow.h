@@ -9,7 +9,4 @@ namespace aboutwindow {
 
 void showModal(HWND owner);
 
-// What the About window's loading writes: its title and version text.
-inline constexpr wchar_t kTitlePrefix[] = L"Acerca de ";
-
 } // namespace aboutwindow

@@ -3,6 +3,7 @@
 #include "common.h"
 
 #include "form1.h"
+#include "formwidgets.h"
 #include "messagebox.h"
 #include "text.h"
 
@@ -331,15 +332,14 @@ LRESULT CALLBACK GameWindow::letraProc(
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+void GameWindow::setTitle(std::string_view utf8)
+{
+    SetWindowTextW(m_hwnd, win32text::fromUtf8(utf8).c_str());
+}
+
 void GameWindow::setCaption(const design::Control &control, std::string_view utf8)
 {
-    std::wstring text = win32text::fromUtf8(utf8);
-    // A caption's lines are broken as Windows breaks them.
-    for (std::size_t at = text.find(L'\n'); at != std::wstring::npos;
-         at = text.find(L'\n', at + 2)) {
-        text.insert(at, 1, L'\r');
-    }
-    m_controls.setText(of(control), text);
+    m_controls.setText(of(control), captionText(utf8));
 }
 
 std::string GameWindow::text(const design::Control &box) const

@@ -2,8 +2,8 @@
 #include "splashwindow.h"
 #include "common.h"
 
-#include "programinfo.h"
 #include "splash.h"
+#include "splashplay.h"
 #include "text.h"
 
 #include <algorithm>
@@ -20,6 +20,7 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 } // namespace
 
 SplashWindow::SplashWindow()
+    : m_widgets(kWindow, m_controls)
 {
     static const bool registered = [] {
         WNDCLASSEXW splash {};
@@ -35,14 +36,10 @@ SplashWindow::SplashWindow()
     const std::wstring title = win32text::fromUtf8(kWindow.caption);
     m_hwnd = CreateWindowExW(kExStyle, kWindowClass, title.c_str(), kStyle, 0, 0, 100, 100, nullptr,
         nullptr, GetModuleHandleW(nullptr), this);
+    m_widgets.attach(m_hwnd);
     m_controls.build(kWindow, m_hwnd);
-    m_timerId = FormBuilder::controlId(kWindow, quimbelo::design::get(kWindow, "Timer1"));
     m_frameId = m_controls.get("Frame1").id;
     m_wordmark = m_controls.get("Image1").picture;
-
-    // Form_Load: the version built from the program's own.
-    m_controls.setText(
-        m_controls.get("lblVersion"), win32text::fromUtf8(quimbelo::programinfo::kVersionText));
     resizeForDpi(m_controls.dpi());
 }
 
@@ -74,9 +71,18 @@ void SplashWindow::showCentred()
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
     SetFocus(m_hwnd);
-    const auto &timer = quimbelo::design::get(kWindow, "Timer1");
-    SetTimer(m_hwnd, static_cast<UINT_PTR>(m_timerId),
-        static_cast<UINT>(std::max(timer.interval, quimbelo::design::kTimerResolutionMs)), nullptr);
+}
+
+void SplashWindow::close()
+{
+    if (m_hwnd != nullptr) {
+        DestroyWindow(m_hwnd);
+    }
+}
+
+bool SplashWindow::handedOver() const
+{
+    return m_play != nullptr && m_play->phase() == quimbelo::play::SplashPlay::Phase::HandedOver;
 }
 
 LRESULT CALLBACK SplashWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -94,60 +100,48 @@ LRESULT CALLBACK SplashWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam
 
 LRESULT SplashWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_PAINT && !m_painted && m_play != nullptr) {
+        // Preparing the game window waits for this first frame; the loop takes no step
+        // before every window has been painted.
+        m_painted = true;
+        m_play->painted();
+    }
     LRESULT result = 0;
     if (m_controls.handle(m_hwnd, message, wParam, lParam, result)) {
         return result;
     }
+    if (message == WM_DESTROY) {
+        m_hwnd = nullptr;
+        return 0;
+    }
+    if (m_play == nullptr) {
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    }
     switch (message) {
     case WM_CHAR:
-        // Every key that types a character hands over, Space, Enter, Esc and Backspace
-        // included; arrows, function keys and modifiers alone type none, nor do Alt
-        // combinations (WM_SYSCHAR). Ctrl+Backspace types DEL, as the Delete key does
-        // elsewhere: neither hands over.
-        if (wParam != 0x7F) {
-            handOverOnce();
-        }
+        // Alt combinations come as WM_SYSCHAR, and are not forwarded.
+        m_play->Form_KeyPress(static_cast<char32_t>(wParam), false);
         return 0;
     case WM_CLOSE:
-        // Alt+F4 or a close request: the game comes at once. Left to the default, the
-        // splash would go without the game window ever being shown, and the program
-        // would run on with no window at all.
-        handOverOnce();
+        m_play->closeRequested();
         return 0;
     case WM_TIMER:
-        if (static_cast<int>(wParam) == m_timerId) {
-            handOverOnce();
+        if (const auto *timer = m_widgets.timer(wParam)) {
+            m_play->event(*timer);
         }
         return 0;
     case WM_COMMAND:
         // Only the frame's own surface: its labels and pictures take their clicks.
         if (LOWORD(wParam) == m_frameId && HIWORD(wParam) == BN_CLICKED) {
-            handOverOnce();
+            m_play->event(quimbelo::design::get(kWindow, "Frame1"));
         }
         return 0;
     case WM_DPICHANGED:
         m_controls.layout(HIWORD(wParam));
         resizeForDpi(HIWORD(wParam));
         return 0;
-    case WM_DESTROY:
-        m_hwnd = nullptr;
-        return 0;
     default:
         break;
     }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
-}
-
-void SplashWindow::handOverOnce()
-{
-    if (m_handedOver) {
-        return;
-    }
-    m_handedOver = true;
-    // The splash closes first: nothing of it stays on screen while the game window loads.
-    KillTimer(m_hwnd, static_cast<UINT_PTR>(m_timerId));
-    DestroyWindow(m_hwnd);
-    if (onHandOver) {
-        onHandOver();
-    }
 }

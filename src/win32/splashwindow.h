@@ -2,14 +2,18 @@
 #pragma once
 
 #include "formbuilder.h"
+#include "formwidgets.h"
 #include "pictures.h"
 
 #include <windows.h>
 
-#include <functional>
+namespace quimbelo::play {
+class SplashPlay;
+}
 
-// frmSplash: the window the program opens with. It hands over to the game window once: on
-// a character key, a click on its frame's free surface, or when its timer expires.
+// frmSplash, the window the program opens with, built from its design. It draws itself
+// and forwards the player's keys and clicks, its timer and a request to close it to the
+// play layer, which decides when it hands over.
 class SplashWindow
 {
 public:
@@ -18,28 +22,31 @@ public:
     SplashWindow(const SplashWindow &) = delete;
     SplashWindow &operator=(const SplashWindow &) = delete;
 
-    // Shows the window centred on the screen, active, and starts its timer.
+    // Where its events go; none before this is called.
+    void forwardTo(quimbelo::play::SplashPlay *play) { m_play = play; }
+    quimbelo::play::WindowWidgets &widgets() { return m_widgets; }
+
+    // Shows the window centred on the screen, active.
     void showCentred();
+    // Takes it off the screen for good.
+    void close();
 
     HWND hwnd() const { return m_hwnd; }
     FormBuilder &controls() { return m_controls; }
-    bool handedOver() const { return m_handedOver; }
+    bool handedOver() const;
     // The wordmark it shows, which the game window shows too.
     pictures::Picture::Ptr wordmark() const { return m_wordmark; }
-
-    // Called once, after the splash has closed.
-    std::function<void()> onHandOver;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void resizeForDpi(UINT dpi);
-    void handOverOnce();
 
     HWND m_hwnd = nullptr;
     FormBuilder m_controls;
+    FormWidgets m_widgets;
+    quimbelo::play::SplashPlay *m_play = nullptr;
     pictures::Picture::Ptr m_wordmark;
-    int m_timerId = 0;
     int m_frameId = 0;
-    bool m_handedOver = false;
+    bool m_painted = false;
 };

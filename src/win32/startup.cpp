@@ -9,20 +9,31 @@ Startup::Startup(quimbelo::Surroundings *surroundings)
 {
 }
 
-Startup::~Startup() = default;
+Startup::~Startup()
+{
+    if (m_splash) {
+        m_splash->forwardTo(nullptr);
+    }
+}
 
 void Startup::start()
 {
     m_splash = std::make_unique<SplashWindow>();
-    m_splash->onHandOver = [this] { openGameWindow(); };
+    m_splashPlay = std::make_unique<quimbelo::play::SplashPlay>(
+        m_splash->widgets(), static_cast<quimbelo::play::StartupPort &>(*this));
+    m_splash->forwardTo(m_splashPlay.get());
+    m_splashPlay->load();
     m_splash->showCentred();
+    m_splashPlay->shown();
+}
+
+void Startup::closeSplash()
+{
+    m_splash->close();
 }
 
 void Startup::openGameWindow()
 {
-    if (m_gameWindow) {
-        return;
-    }
     // No window is on screen while the game window loads its first word; the program
     // ends only when the game says so or its window is closed.
     m_gameWindow
@@ -51,14 +62,20 @@ void Startup::dispatch(MSG &msg)
 
 bool Startup::prepareSome()
 {
-    if (m_gameWindow || !m_splash) {
+    if (!m_splashPlay || !m_splashPlay->wantsIdle()) {
         return true;
     }
+    m_splashPlay->idle();
+    return !m_splashPlay->wantsIdle();
+}
+
+bool Startup::prepareStep()
+{
     if (!m_prepared) {
         m_prepared = std::make_unique<GameWindow>(m_surroundings, GameWindow::Building::InSteps);
-        return false;
+        return true;
     }
-    return m_prepared->buildSome();
+    return !m_prepared->buildSome();
 }
 
 int Startup::run()

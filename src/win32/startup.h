@@ -3,6 +3,7 @@
 
 #include "desktop.h"
 #include "gamewindow.h"
+#include "splashplay.h"
 #include "splashwindow.h"
 
 #include <windows.h>
@@ -11,12 +12,12 @@
 #include <memory>
 
 // The program's course: the splash first, then, once, the game window.
-class Startup
+class Startup : private quimbelo::play::StartupPort
 {
 public:
     // surroundings: the system's own when null.
     explicit Startup(quimbelo::Surroundings *surroundings = nullptr);
-    ~Startup();
+    ~Startup() override;
 
     void start();
 
@@ -30,20 +31,24 @@ public:
     // waits, it prepares the game window.
     int run();
 
-    // Takes the next short step of building the game window, hidden, behind the splash;
-    // true once there is nothing left to prepare. Its first round is drawn only at the
-    // hand-over.
+    // Takes the next short step of building the game window, hidden, behind the splash
+    // once it has been painted; true when there is nothing to prepare now. Its first
+    // round is drawn only at the hand-over.
     bool prepareSome();
 
     // The program is to end now, with this exit status; by default, the loop ends.
     std::function<void(int status)> onFinished;
 
 private:
-    void openGameWindow();
+    // play::StartupPort
+    bool prepareStep() override;
+    void closeSplash() override;
+    void openGameWindow() override;
 
     WindowsSurroundings m_ownSurroundings;
     quimbelo::Surroundings &m_surroundings;
     std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<quimbelo::play::SplashPlay> m_splashPlay;
     std::unique_ptr<GameWindow> m_prepared; // built behind the splash, not yet handed over
     std::unique_ptr<GameWindow> m_gameWindow;
 };

@@ -102,11 +102,11 @@ class StartupTest : public QObject
     GameWindow *gameWindow()
     {
         if (!QTest::qWaitFor([this] {
-                return m_startup->mainWindow() && m_startup->mainWindow()->isVisible();
+                return m_startup->gameWindow() && m_startup->gameWindow()->isVisible();
             })) {
             return nullptr;
         }
-        return m_startup->mainWindow();
+        return m_startup->gameWindow();
     }
 
 private slots:
@@ -277,7 +277,7 @@ private slots:
     {
         SplashWindow *splash = startSplash();
         QVERIFY(splash->close());
-        GameWindow *window = m_startup->mainWindow();
+        GameWindow *window = m_startup->gameWindow();
         QVERIFY(window != nullptr);
         QVERIFY(window->isVisible());
         QCOMPARE(gameWindowCount(), 1);
@@ -295,7 +295,7 @@ private slots:
         }
         m_startup = std::make_unique<Startup>(folder.toStdString(), &m_desktop);
         m_startup->start();
-        m_startup->splash()->Form_KeyPress();
+        QTest::keyClick(m_startup->splash(), Qt::Key_A);
         GameWindow *window = gameWindow();
         QVERIFY(window);
         QCOMPARE(window->findChild<QLabel *>("Pelicula1")->text(), QStringLiteral("-----"));
@@ -332,7 +332,7 @@ private slots:
         QVERIFY(window != nullptr);
         QVERIFY(!window->isVisible());
         QVERIFY(!window->testAttribute(Qt::WA_WState_Created));
-        QVERIFY(m_startup->mainWindow() == nullptr);
+        QVERIFY(m_startup->gameWindow() == nullptr);
         QCOMPARE(window->findChild<QLabel *>("Label11")->text(), QStringLiteral("Label11"));
         QCOMPARE(window->findChild<QLabel *>("Label7")->text(), QStringLiteral("Label7"));
         QTest::qWait(50);
@@ -341,7 +341,7 @@ private slots:
         QVERIFY(splash->isVisible());
 
         // At the hand-over the game loads: the missing list, its message, the end.
-        splash->Form_KeyPress();
+        QTest::keyClick(splash, Qt::Key_A);
         QCOMPARE(boxes.seen.size(), 1);
         QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
         QVERIFY(boxes.seen[0].text.startsWith("No se encuentra la lista de palabras:\n"));
@@ -370,7 +370,7 @@ private slots:
         // What is left is done at once, and the key goes no further than the splash.
         QTest::keyClick(splash, Qt::Key_O);
         QVERIFY(m_startup->gameWindowReady());
-        GameWindow *window = m_startup->mainWindow();
+        GameWindow *window = m_startup->gameWindow();
         QVERIFY(window != nullptr);
         QVERIFY(window->isVisible());
         QVERIFY(!splash->isVisible());
@@ -388,17 +388,17 @@ private slots:
         TRY_VERIFY_WITH_TIMEOUT(gameWindow(), 2000);
     }
 
-    void aKeyAndTheTimerTogetherOpenOneGameWindow()
+    void aKeyAClickAndACloseTogetherOpenOneGameWindow()
     {
         SplashWindow *splash = startSplash();
-        splash->Form_KeyPress();
-        splash->Timer1_Timer();
-        splash->Frame1_Click();
+        QTest::keyClick(splash, Qt::Key_A);
+        QTest::mouseClick(splash->findChild<QWidget *>("Frame1"), Qt::LeftButton);
+        splash->close();
         QVERIFY(gameWindow());
         QTest::qWait(20);
         QCOMPARE(gameWindowCount(), 1);
         QCOMPARE(
-            m_startup->mainWindow()->findChild<QLabel *>("Label11")->text(), QStringLiteral("1"));
+            m_startup->gameWindow()->findChild<QLabel *>("Label11")->text(), QStringLiteral("1"));
     }
 
     void theAboutWindowOpensAfreshAndClosesEveryWay_data()
@@ -412,7 +412,7 @@ private slots:
     void theAboutWindowOpensAfreshAndClosesEveryWay()
     {
         QFETCH(QString, how);
-        startSplash()->Form_KeyPress();
+        QTest::keyClick(startSplash(), Qt::Key_A);
         GameWindow *window = gameWindow();
         QVERIFY(window);
         QTest::keyClick(window->findChild<QPushButton *>("Letra_0"), Qt::Key_G);
@@ -457,7 +457,7 @@ private slots:
         writeLists(folder);
         m_startup = std::make_unique<Startup>(QFile::encodeName(folder).toStdString(), &m_desktop);
         m_startup->start();
-        m_startup->splash()->Form_KeyPress();
+        QTest::keyClick(m_startup->splash(), Qt::Key_A);
         GameWindow *window = gameWindow();
         QVERIFY(window);
         window->findChild<QAction *>("MnAyuda2")->trigger();
@@ -472,7 +472,7 @@ private slots:
 
     void salirEndsTheProgramWithStatusZero()
     {
-        startSplash()->Form_KeyPress();
+        QTest::keyClick(startSplash(), Qt::Key_A);
         GameWindow *window = gameWindow();
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowActive(window));

@@ -42,6 +42,7 @@ struct FakeWidgets : quimbelo::play::Widgets
     double charWidthPerPoint = 0.6;
     double room = 248;
 
+    std::string windowTitle;
     std::map<const Control *, State> controls;
     const Control *focus = nullptr;
     // Once exhausted: Ok to a report, Yes to a question.
@@ -53,6 +54,7 @@ struct FakeWidgets : quimbelo::play::Widgets
 
     State &of(const Control &control) { return controls[&control]; }
 
+    void setTitle(std::string_view utf8) override { windowTitle = utf8; }
     void setCaption(const Control &control, std::string_view utf8) override
     {
         of(control).caption = utf8;

@@ -638,6 +638,7 @@ TEST_CASE("The splash hands over once: on a key, a click on its frame, or its ti
     SUBCASE("the game window is built behind it, hidden, and loads only at the hand-over")
     {
         auto startup = started();
+        pumpFor(*startup, 50); // the splash is painted: the game window may be prepared
         int steps = 0;
         while (!startup->prepareSome()) {
             ++steps;
