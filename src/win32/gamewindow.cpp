@@ -2,6 +2,7 @@
 #include "gamewindow.h"
 #include "common.h"
 
+#include "accessibility.h"
 #include "form1.h"
 #include "formwidgets.h"
 #include "messagebox.h"
@@ -416,10 +417,9 @@ void GameWindow::setAccessibleName(const design::Control &control, std::string_v
     }
 }
 
-void GameWindow::setAccessibleDescription(const design::Control &, std::string_view)
+void GameWindow::setAccessibleDescription(const design::Control &control, std::string_view utf8)
 {
-    // Not passed on yet: Windows takes descriptions through the accessibility server's
-    // annotations, which Wine, where this program is tested, does not carry.
+    win32::accessibility::setDescription(of(control).hwnd, win32text::fromUtf8(utf8));
 }
 
 bool GameWindow::hasFocus(const design::Control &control) const

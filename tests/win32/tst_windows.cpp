@@ -19,6 +19,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -305,6 +306,57 @@ TEST_CASE("Typed letters win a round, and Sí starts the next")
     game.type(L'p');
     CHECK(game.shown("Label4") == L"1");
     CHECK(game.shown("Pelicula1") == L"P---");
+}
+
+TEST_CASE("A screen reader reads the hidden word's length and which keys were tried")
+{
+    Played game("pa\xF1o");
+    // What a screen reader asks of a control: its name, description and whether it can
+    // be used.
+    struct Read
+    {
+        std::wstring name;
+        std::wstring description;
+        bool unavailable = false;
+    };
+    const auto read = [](HWND hwnd) {
+        Read got;
+        IAccessible *object = nullptr;
+        REQUIRE(SUCCEEDED(AccessibleObjectFromWindow(
+            hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void **>(&object))));
+        VARIANT self {};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        if (object->get_accName(self, &text) == S_OK && text != nullptr) {
+            got.name = text;
+        }
+        SysFreeString(text);
+        text = nullptr;
+        if (object->get_accDescription(self, &text) == S_OK && text != nullptr) {
+            got.description = text;
+        }
+        SysFreeString(text);
+        VARIANT state {};
+        if (SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4) {
+            got.unavailable = (state.lVal & STATE_SYSTEM_UNAVAILABLE) != 0;
+        }
+        object->Release();
+        return got;
+    };
+
+    const Read before = read(game.hwnd("Letra", 9));
+    CHECK(before.name == L"P");
+    CHECK(before.description == L"Tecla disponible");
+    CHECK_FALSE(before.unavailable);
+    CHECK(read(game.hwnd("Pelicula1")).description == L"Palabra oculta de 4 caracteres");
+
+    game.type(L'p');
+    const Read after = read(game.hwnd("Letra", 9));
+    CHECK(after.description == L"Tecla ya probada");
+    CHECK(after.unavailable);
+    // A key not tried is told apart.
+    CHECK(read(game.hwnd("Letra", 0)).description == L"Tecla disponible");
 }
 
 TEST_CASE("Eleven misses lose the round, and No ends the program")
