@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// A game over a fake window and a folder of word lists, and the player's moves on it,
+// for the doctest suites of the rules.
 #pragma once
 
 #include "cp1252.h"
@@ -6,43 +8,37 @@
 #include "fakesurroundings.h"
 #include "game.h"
 #include "letterkeys.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include "pathtext.h"
+#include "testfolder.h"
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <future>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
-#ifndef Q_OS_WIN
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 // A folder of word lists for one test, and a game over a fake window that reads them.
+// The folder reaches the game as the text the front-ends hand it.
 class GameFixture
 {
 public:
-    GameFixture() { surroundings.folder = m_dir.path().toStdString(); }
+    GameFixture() { surroundings.folder = quimbelo::textFromPath(m_folder.path()); }
 
     // Writes a list file (bytes as given) into the program folder.
     void writeList(std::string_view baseName, std::string_view bytes)
     {
-        writeFile(std::string(baseName) + ".TXT", bytes);
+        m_folder.write(std::string(baseName) + ".TXT", bytes);
     }
-    void writeFile(const std::string &name, std::string_view bytes)
-    {
-        QFile file(m_dir.filePath(QString::fromStdString(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
-    }
-    QString path(const QString &name) const { return m_dir.filePath(name); }
+    std::filesystem::path path(const std::string &name) const { return m_folder.path() / name; }
 
     // Loads the window with the given word as the only item of the default theme's list.
     void loadWithWord(std::string_view word)
@@ -56,7 +52,7 @@ public:
     quimbelo::Game game { form, surroundings };
 
 private:
-    QTemporaryDir m_dir;
+    TestFolder m_folder;
 };
 
 // The index of the letter key that carries a character (Windows-1252).
@@ -67,7 +63,7 @@ inline std::int16_t keyOf(char character)
             return static_cast<std::int16_t>(i);
         }
     }
-    qFatal("no letter key for %c", character);
+    throw std::invalid_argument(std::string("no letter key for ") + character);
 }
 
 inline void guess(quimbelo::Game &game, char character)
@@ -79,11 +75,6 @@ inline void solve(FakeForm &form, quimbelo::Game &game, const std::string &text)
 {
     form.text1 = text;
     game.Command1_Click();
-}
-
-inline std::string captionOf(const FakeForm &form, quimbelo::Caption label)
-{
-    return form.caption(label);
 }
 
 // The characters of the alphabet that a word does not hold, to make misses with.
@@ -98,13 +89,13 @@ inline std::string missesFor(std::string_view word, int count)
     return misses;
 }
 
-#ifndef Q_OS_WIN
+#ifndef _WIN32
 // Runs reading on a thread of its own and tells whether it ended within ten seconds, so
 // that a list that blocks fails the test instead of hanging it. Opening a named pipe for
 // reading waits for a writer, maybe for ever: a reading stuck there is set free by
 // raising stop and opening the pipe for writing and closing it, as often as needed.
-inline bool endsWithoutWaiting(
-    const QString &pipe, const std::function<void()> &reading, std::atomic<bool> *stop = nullptr)
+inline bool endsWithoutWaiting(const std::filesystem::path &pipe,
+    const std::function<void()> &reading, std::atomic<bool> *stop = nullptr)
 {
     std::future<void> done = std::async(std::launch::async, reading);
     const bool ended = done.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
@@ -112,7 +103,7 @@ inline bool endsWithoutWaiting(
         *stop = true;
     }
     while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
-        const int writer = ::open(qPrintable(pipe), O_WRONLY | O_NONBLOCK);
+        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
         if (writer >= 0) {
             ::close(writer);
         }
