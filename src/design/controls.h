@@ -24,6 +24,18 @@ struct Twips
     constexpr int bottom() const { return top + height; }
 };
 
+// A length in twips as pixels at a screen's dots per inch, to the nearest pixel: the one
+// place where the design becomes pixels.
+inline constexpr int kTwipsPerInch = 1440;
+constexpr int toPixels(int twips, int dotsPerInch = 96)
+{
+    const long long scaled = static_cast<long long>(twips) * dotsPerInch;
+    const long long half = kTwipsPerInch / 2;
+    return static_cast<int>((scaled >= 0 ? scaled + half : scaled - half) / kTwipsPerInch);
+}
+static_assert(toPixels(15) == 1 && toPixels(7) == 0 && toPixels(8) == 1);
+static_assert(toPixels(15, 192) == 2 && toPixels(-8) == -1);
+
 // Colours of the desktop's scheme, named by their role.
 enum class SystemColour : std::uint8_t {
     ButtonFace, // #C0C0C0 in the standard scheme

@@ -8,16 +8,14 @@
 
 namespace quimbelo::qt {
 
-// The windows are designed in twips, 1/1440 inch: 15 to a logical pixel at 96 dots per
-// inch. This is the one place where they become pixels; Qt's high-DPI scaling does the
-// rest, so a design stays in proportion on any screen.
+// The windows are designed in twips; here they become Qt's logical pixels, which are
+// those of a 96 dots per inch screen. Qt's high-DPI scaling does the rest, so a design
+// stays in proportion on any screen.
 namespace twips {
-
-inline constexpr int kPerPixel = 15;
 
 constexpr int toPixels(int twips)
 {
-    return (twips + kPerPixel / 2) / kPerPixel;
+    return quimbelo::design::toPixels(twips);
 }
 
 constexpr QRect rect(int left, int top, int width, int height)
