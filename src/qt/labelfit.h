@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
+// A Qt label widened to its text.
 #pragma once
+
+#include "geometry.h"
 
 #include <QLabel>
 
@@ -13,20 +16,15 @@ inline void widenToText(QLabel *label, int designWidth)
     const int needed = label->fontMetrics().horizontalAdvance(label->text())
         + 2 * label->frameWidth() + 2 * std::max(label->indent(), 1);
     const int width = std::max(designWidth, needed);
-    const int grown = width - label->width();
-    if (grown == 0) {
+    if (width == label->width()) {
         return;
     }
-    QRect box = label->geometry();
-    if (label->alignment() & Qt::AlignRight) {
-        box.setLeft(box.left() - grown);
-    } else if (label->alignment() & Qt::AlignHCenter) {
-        box.setLeft(box.left() - grown / 2);
-        box.setWidth(width);
-    } else {
-        box.setWidth(width);
-    }
-    label->setGeometry(box);
+    const design::Align align = label->alignment() & Qt::AlignRight ? design::Align::Right
+        : label->alignment() & Qt::AlignHCenter                     ? design::Align::Centre
+                                                                    : design::Align::Left;
+    const QRect box = label->geometry();
+    const play::Span span = play::realigned({ box.left(), box.width() }, width, align);
+    label->setGeometry(span.left, box.top(), span.width, box.height());
 }
 
 } // namespace quimbelo::qt

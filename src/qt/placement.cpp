@@ -1,36 +1,41 @@
 // SPDX-License-Identifier: MIT
+// Qt's rectangles through the play layer's placement.
 #include "placement.h"
 
-#include <algorithm>
+#include "geometry.h"
 
 namespace quimbelo::qt {
 
 namespace placement {
 
+namespace {
+
+play::Rect toPlay(const QRect &rect)
+{
+    return { rect.x(), rect.y(), rect.width(), rect.height() };
+}
+
+} // namespace
+
 QPoint centredOn(const QRect &area, const QSize &frame)
 {
-    const QPoint centred = area.topLeft()
-        + QPoint((area.width() - frame.width()) / 2, (area.height() - frame.height()) / 2);
-    return { std::max(area.left(), centred.x()), std::max(area.top(), centred.y()) };
+    const play::Point at = play::centredOn(toPlay(area), { frame.width(), frame.height() });
+    return { at.x, at.y };
 }
 
 QPoint centredOver(
     const QRect &ownerFrame, const QMargins &margins, const QSize &clientSize, const QRect &area)
 {
-    const QSize frame = clientSize.grownBy(margins);
-    const QPoint centred = ownerFrame.topLeft()
-        + QPoint(
-            (ownerFrame.width() - frame.width()) / 2, (ownerFrame.height() - frame.height()) / 2);
-    // Within the area where it fits; where it does not, its top left corner stays in it.
-    const int x = std::min(centred.x(), area.left() + area.width() - frame.width());
-    const int y = std::min(centred.y(), area.top() + area.height() - frame.height());
-    return { std::max(area.left(), x), std::max(area.top(), y) };
+    const play::Point at = play::centredOver(toPlay(ownerFrame),
+        { margins.left(), margins.top(), margins.right(), margins.bottom() },
+        { clientSize.width(), clientSize.height() }, toPlay(area));
+    return { at.x, at.y };
 }
 
 QMargins frameMargins(const QRect &frame, const QRect &client)
 {
-    return { client.left() - frame.left(), client.top() - frame.top(),
-        frame.right() - client.right(), frame.bottom() - client.bottom() };
+    const play::Margins margins = play::frameMargins(toPlay(frame), toPlay(client));
+    return { margins.left, margins.top, margins.right, margins.bottom };
 }
 
 } // namespace placement
