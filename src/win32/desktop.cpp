@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// The program's folder, Notepad and the shell, reached through the Windows API.
 #include "desktop.h"
 
 #include "pathtext.h"
@@ -8,6 +9,8 @@
 
 #include <filesystem>
 #include <vector>
+
+namespace quimbelo::win32 {
 
 std::wstring WindowsSurroundings::folderOf(const std::wstring &programPath)
 {
@@ -25,7 +28,7 @@ std::string WindowsSurroundings::programFolder() const
             return {};
         }
         if (length < buffer.size()) {
-            return quimbelo::textFromPath(folderOf(std::wstring(buffer.data(), length)));
+            return textFromPath(folderOf(std::wstring(buffer.data(), length)));
         }
         buffer.resize(buffer.size() * 2);
     }
@@ -54,7 +57,7 @@ void WindowsSurroundings::openTextFile(const std::string &path)
     // Notepad is started directly, never through a shell, so no character of the
     // program's folder ("&" and "'" included) can run anything.
     const std::wstring notepad = notepadPath();
-    std::wstring commandLine = notepadCommandLine(notepad, quimbelo::pathFromText(path).wstring());
+    std::wstring commandLine = notepadCommandLine(notepad, pathFromText(path).wstring());
     STARTUPINFOW startup {};
     startup.cb = sizeof(STARTUPINFOW);
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -70,6 +73,8 @@ void WindowsSurroundings::openTextFile(const std::string &path)
 
 void WindowsSurroundings::openMailLink(const std::string &url)
 {
-    const std::wstring link = win32text::fromUtf8(url);
+    const std::wstring link = fromUtf8(url);
     ShellExecuteW(m_owner, L"open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
+
+} // namespace quimbelo::win32

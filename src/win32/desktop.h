@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// What the game asks of Windows around its window.
 #pragma once
 
 #include "surroundings.h"
@@ -7,8 +8,10 @@
 
 #include <string>
 
-// What the game asks of Windows around its window: the program's folder, Notepad for the
-// help file and the shell for a mail link. Paths are UTF-8 text.
+namespace quimbelo::win32 {
+
+// The program's folder, Notepad for the help file and the shell for a mail link. Paths
+// are UTF-8 text.
 class WindowsSurroundings : public quimbelo::LocalSurroundings
 {
 public:
@@ -30,3 +33,5 @@ public:
 private:
     HWND m_owner = nullptr;
 };
+
+} // namespace quimbelo::win32

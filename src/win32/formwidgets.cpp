@@ -4,7 +4,9 @@
 
 #include "text.h"
 
-FormWidgets::FormWidgets(const quimbelo::design::Window &design, FormBuilder &controls)
+namespace quimbelo::win32 {
+
+FormWidgets::FormWidgets(const design::Window &design, FormBuilder &controls)
     : m_design(design)
     , m_controls(controls)
 {
@@ -12,29 +14,29 @@ FormWidgets::FormWidgets(const quimbelo::design::Window &design, FormBuilder &co
 
 void FormWidgets::setTitle(std::string_view utf8)
 {
-    SetWindowTextW(m_window, win32text::fromUtf8(utf8).c_str());
+    SetWindowTextW(m_window, fromUtf8(utf8).c_str());
 }
 
-void FormWidgets::setCaption(const quimbelo::design::Control &control, std::string_view utf8)
+void FormWidgets::setCaption(const design::Control &control, std::string_view utf8)
 {
-    m_controls.setText(m_controls.get(control.name, control.index), captionText(utf8));
+    m_controls.setText(m_controls.get(control.name, control.index), linesFromUtf8(utf8));
 }
 
-void FormWidgets::startTimer(const quimbelo::design::Control &timer, int milliseconds)
+void FormWidgets::startTimer(const design::Control &timer, int milliseconds)
 {
     SetTimer(m_window, static_cast<UINT_PTR>(FormBuilder::controlId(m_design, timer)),
         static_cast<UINT>(milliseconds), nullptr);
 }
 
-void FormWidgets::stopTimer(const quimbelo::design::Control &timer)
+void FormWidgets::stopTimer(const design::Control &timer)
 {
     KillTimer(m_window, static_cast<UINT_PTR>(FormBuilder::controlId(m_design, timer)));
 }
 
-const quimbelo::design::Control *FormWidgets::timer(WPARAM id) const
+const design::Control *FormWidgets::timer(WPARAM id) const
 {
-    for (const quimbelo::design::Control &control : m_design.controls) {
-        if (control.kind == quimbelo::design::Kind::Timer
+    for (const design::Control &control : m_design.controls) {
+        if (control.kind == design::Kind::Timer
             && static_cast<WPARAM>(FormBuilder::controlId(m_design, control)) == id) {
             return &control;
         }
@@ -42,12 +44,4 @@ const quimbelo::design::Control *FormWidgets::timer(WPARAM id) const
     return nullptr;
 }
 
-std::wstring captionText(std::string_view utf8)
-{
-    std::wstring text = win32text::fromUtf8(utf8);
-    for (std::size_t at = text.find(L'\n'); at != std::wstring::npos;
-         at = text.find(L'\n', at + 2)) {
-        text.insert(at, 1, L'\r');
-    }
-    return text;
-}
+} // namespace quimbelo::win32

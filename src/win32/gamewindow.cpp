@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
+// The game window's frame, menu, keys and messages, and its widgets for the play layer.
 #include "gamewindow.h"
-#include "common.h"
 
 #include "accessibility.h"
-#include "form1.h"
-#include "formwidgets.h"
+#include "common.h"
 #include "messagebox.h"
 #include "text.h"
 
@@ -13,19 +12,14 @@
 #include <algorithm>
 #include <string>
 
-using namespace quimbelo;
-namespace form1 = quimbelo::design::form1;
+namespace quimbelo::win32 {
+
+namespace form1 = design::form1;
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QuimbeloForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
-
-int timerId(const design::Control &timer)
-{
-    return FormBuilder::controlId(form1::kWindow, timer);
-}
 
 // Each step builds this many controls: a step is short enough for a key pressed meanwhile
 // to be answered at once.
@@ -37,7 +31,11 @@ constexpr std::size_t kPicturesPerStep = 1;
 GameWindow::GameWindow(Surroundings &surroundings, Building building)
     : m_play(*this, surroundings)
 {
-    create();
+    create(L"QuimbeloForm1", kExStyle, fromUtf8(form1::kWindow.caption), kStyle,
+        { CW_USEDEFAULT, CW_USEDEFAULT }, { 100, 100 });
+    m_widgets.attach(m_hwnd);
+    buildMenu();
+    m_controls.begin(form1::kWindow, m_hwnd);
     if (building == Building::Whole) {
         while (!buildSome()) { }
     }
@@ -85,26 +83,6 @@ int GameWindow::menuCommand(std::string_view name)
     return 0;
 }
 
-void GameWindow::create()
-{
-    static const bool registered = [] {
-        WNDCLASSEXW form {};
-        form.cbSize = sizeof(WNDCLASSEXW);
-        form.lpfnWndProc = windowProc;
-        form.hInstance = GetModuleHandleW(nullptr);
-        form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        form.lpszClassName = kWindowClass;
-        return RegisterClassExW(&form) != 0;
-    }();
-    (void)registered;
-
-    const std::wstring title = win32text::fromUtf8(form1::kWindow.caption);
-    m_hwnd = CreateWindowExW(kExStyle, kWindowClass, title.c_str(), kStyle, CW_USEDEFAULT,
-        CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    buildMenu();
-    m_controls.begin(form1::kWindow, m_hwnd);
-}
-
 void GameWindow::finishControls()
 {
     for (int i = 0; i < kLetraCount; ++i) {
@@ -121,7 +99,7 @@ void GameWindow::buildMenu()
     std::vector<ACCEL> keys;
     std::vector<std::pair<std::string_view, HMENU>> menus;
     for (const design::MenuItem &item : form1::kMenu) {
-        const std::wstring caption = win32text::fromUtf8(item.caption);
+        const std::wstring caption = fromUtf8(item.caption);
         if (item.parent.empty()) {
             HMENU menu = CreatePopupMenu();
             AppendMenuW(
@@ -156,16 +134,15 @@ void GameWindow::resizeForDpi(UINT dpi, const RECT *suggested)
 {
     // The client area is the one the design's run-time outer size leaves with a standard
     // frame, title bar and menu bar; the frame around it is this system's.
-    RECT outer = FormBuilder::scaled(form1::kRunTimeClient, dpi);
-    AdjustWindowRectExForDpi(&outer, kStyle, TRUE, kExStyle, dpi);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
+    const SIZE frame = frameSize(
+        { scaled(form1::kRunTimeClient.width, dpi), scaled(form1::kRunTimeClient.height, dpi) },
+        kStyle, true, kExStyle, dpi);
     if (suggested != nullptr) {
-        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, width, height,
+        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, frame.cx, frame.cy,
             SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
         SetWindowPos(
-            m_hwnd, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+            m_hwnd, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
     for (HICON icon : { m_bigIcon, m_smallIcon }) {
         if (icon != nullptr) {
@@ -194,14 +171,9 @@ void GameWindow::showCentred()
 {
     RECT window {};
     GetWindowRect(m_hwnd, &window);
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof(MONITORINFO);
-    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT &work = monitor.rcWork;
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    SetWindowPos(m_hwnd, nullptr, work.left + (work.right - work.left - width) / 2,
-        work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const POINT at
+        = centredOnScreen(m_hwnd, { window.right - window.left, window.bottom - window.top });
+    SetWindowPos(m_hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
     m_play.shown();
@@ -221,29 +193,11 @@ bool GameWindow::translate(MSG &msg)
     const bool enter
         = (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR)
         && msg.wParam == VK_RETURN;
-    if (enter && isButton(msg.hwnd)) {
+    const FormControl *control = m_controls.fromWindow(msg.hwnd);
+    if (enter && control != nullptr && control->design->kind == design::Kind::Button) {
         return false;
     }
     return IsDialogMessageW(m_hwnd, &msg) != 0;
-}
-
-bool GameWindow::isButton(HWND hwnd) const
-{
-    const FormBuilder::Control *control = m_controls.fromWindow(hwnd);
-    return control != nullptr && control->design->kind == design::Kind::Button;
-}
-
-LRESULT CALLBACK GameWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto *create = reinterpret_cast<CREATESTRUCTW *>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto *self = reinterpret_cast<GameWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->m_hwnd == nullptr) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
 }
 
 LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -257,8 +211,8 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (const FormBuilder::Control *timer = m_controls.fromId(static_cast<int>(wParam))) {
-            m_play.event(*timer->design);
+        if (const design::Control *timer = m_widgets.timer(wParam)) {
+            m_play.event(*timer);
         }
         return 0;
     case WM_ACTIVATE:
@@ -286,7 +240,7 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         for (const design::Control &control : form1::kControls) {
             if (control.kind == design::Kind::Timer) {
-                KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId(control)));
+                m_widgets.stopTimer(control);
             }
         }
         m_hwnd = nullptr;
@@ -296,7 +250,7 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    return Window::handle(message, wParam, lParam);
 }
 
 void GameWindow::command(int id, int code)
@@ -310,7 +264,7 @@ void GameWindow::command(int id, int code)
         return;
     }
     // A click, or an option becoming the selected one by the mouse or the arrow keys.
-    const FormBuilder::Control *control = m_controls.fromId(id);
+    const FormControl *control = m_controls.fromId(id);
     if (control != nullptr && code == BN_CLICKED) { // STN_CLICKED too
         m_play.event(*control->design);
     }
@@ -333,24 +287,14 @@ LRESULT CALLBACK GameWindow::letraProc(
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-void GameWindow::setTitle(std::string_view utf8)
-{
-    SetWindowTextW(m_hwnd, win32text::fromUtf8(utf8).c_str());
-}
-
-void GameWindow::setCaption(const design::Control &control, std::string_view utf8)
-{
-    m_controls.setText(of(control), captionText(utf8));
-}
-
 std::string GameWindow::text(const design::Control &box) const
 {
-    return win32text::toUtf8(win32text::windowText(of(box).hwnd));
+    return toUtf8(windowText(of(box).hwnd));
 }
 
 void GameWindow::setText(const design::Control &box, std::string_view utf8)
 {
-    SetWindowTextW(of(box).hwnd, win32text::fromUtf8(utf8).c_str());
+    SetWindowTextW(of(box).hwnd, fromUtf8(utf8).c_str());
 }
 
 void GameWindow::setEnabled(const design::Control &control, bool enabled)
@@ -365,7 +309,7 @@ void GameWindow::setVisible(const design::Control &control, bool visible)
 
 void GameWindow::setTextColour(const design::Control &control, Rgb colour)
 {
-    m_controls.setTextColour(of(control), FormBuilder::colourRef(colour));
+    m_controls.setTextColour(of(control), colourRef(colour));
 }
 
 void GameWindow::sharePicture(const design::Control &source, const design::Control &target)
@@ -382,7 +326,8 @@ void GameWindow::setFontSize(const design::Control &control, double points)
 {
     design::Font font = control.font;
     font.points = points;
-    m_controls.setFont(of(control), m_controls.font(font));
+    SendMessageW(
+        of(control).hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_controls.font(font)), FALSE);
 }
 
 double GameWindow::textWidth(
@@ -390,7 +335,7 @@ double GameWindow::textWidth(
 {
     design::Font font = control.font;
     font.points = points;
-    const std::wstring text = win32text::fromUtf8(utf8);
+    const std::wstring text = fromUtf8(utf8);
     HWND hwnd = of(control).hwnd;
     HDC dc = GetDC(hwnd);
     HGDIOBJ old = SelectObject(dc, m_controls.font(font));
@@ -413,13 +358,13 @@ void GameWindow::setAccessibleName(const design::Control &control, std::string_v
     // A picture shows no text: its window text, which nothing draws, is the name a screen
     // reader reads. A control that shows text is named by it.
     if (control.kind == design::Kind::Image || control.kind == design::Kind::PictureBox) {
-        SetWindowTextW(of(control).hwnd, win32text::fromUtf8(utf8).c_str());
+        SetWindowTextW(of(control).hwnd, fromUtf8(utf8).c_str());
     }
 }
 
 void GameWindow::setAccessibleDescription(const design::Control &control, std::string_view utf8)
 {
-    win32::accessibility::setDescription(of(control).hwnd, win32text::fromUtf8(utf8));
+    accessibility::setDescription(of(control).hwnd, fromUtf8(utf8));
 }
 
 bool GameWindow::hasFocus(const design::Control &control) const
@@ -432,16 +377,10 @@ void GameWindow::setFocus(const design::Control &control)
     SetFocus(of(control).hwnd);
 }
 
-void GameWindow::startTimer(const design::Control &timer, int milliseconds)
-{
-    SetTimer(
-        m_hwnd, static_cast<UINT_PTR>(timerId(timer)), static_cast<UINT>(milliseconds), nullptr);
-}
-
 void GameWindow::stopTimer(const design::Control &timer)
 {
     if (m_hwnd != nullptr) {
-        KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId(timer)));
+        m_widgets.stopTimer(timer);
     }
 }
 
@@ -488,3 +427,5 @@ void GameWindow::finish(int status)
         onEnded(status);
     }
 }
+
+} // namespace quimbelo::win32

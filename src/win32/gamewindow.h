@@ -1,28 +1,32 @@
 // SPDX-License-Identifier: MIT
+// Form1, the game window, built from its design with the Windows API.
 #pragma once
 
+#include "form1.h"
 #include "formbuilder.h"
+#include "formwidgets.h"
 #include "gameplay.h"
 #include "pictures.h"
 #include "widgets.h"
+#include "window.h"
 
 #include <windows.h>
 
 #include <functional>
 
-// Form1, the game window, built from its design with the Windows API, and the widgets
-// the play layer works on. The window holds no rule: every event goes to the play layer
-// by the control's design row, and it draws what the play layer asks.
-class GameWindow : public quimbelo::play::Widgets
+namespace quimbelo::win32 {
+
+// The game window and the widgets the play layer works on. The window holds no rule:
+// every event goes to the play layer by the control's design row, and it draws what the
+// play layer asks.
+class GameWindow : public Window, public play::Widgets
 {
 public:
     // Built whole, or, with InSteps, as a hidden window whose controls buildSome makes a
     // few at a time, while the program goes on answering its player.
     enum class Building { Whole, InSteps };
-    explicit GameWindow(quimbelo::Surroundings &surroundings, Building building = Building::Whole);
+    explicit GameWindow(Surroundings &surroundings, Building building = Building::Whole);
     ~GameWindow() override;
-    GameWindow(const GameWindow &) = delete;
-    GameWindow &operator=(const GameWindow &) = delete;
 
     // Builds a few more controls; true once the window is whole.
     bool buildSome();
@@ -36,9 +40,8 @@ public:
     // Shows the window centred on its screen, active, with the focus on "Q".
     void showCentred();
 
-    HWND hwnd() const { return m_hwnd; }
-    quimbelo::play::GamePlay &play() { return m_play; }
-    quimbelo::Game &game() { return m_play.game(); }
+    play::GamePlay &play() { return m_play; }
+    Game &game() { return m_play.game(); }
     FormBuilder &controls() { return m_controls; }
 
     // The window's keys: its shortcuts, and Tab and the arrows among its controls. True
@@ -54,59 +57,61 @@ public:
     static int menuCommand(std::string_view name);
 
     // play::Widgets
-    void setTitle(std::string_view utf8) override;
-    void setCaption(const quimbelo::design::Control &control, std::string_view utf8) override;
-    std::string text(const quimbelo::design::Control &box) const override;
-    void setText(const quimbelo::design::Control &box, std::string_view utf8) override;
-    void setEnabled(const quimbelo::design::Control &control, bool enabled) override;
-    void setVisible(const quimbelo::design::Control &control, bool visible) override;
-    void setTextColour(const quimbelo::design::Control &control, quimbelo::Rgb colour) override;
-    void sharePicture(
-        const quimbelo::design::Control &source, const quimbelo::design::Control &target) override;
-    quimbelo::PictureId picture(const quimbelo::design::Control &control) const override;
-    void setFontSize(const quimbelo::design::Control &control, double points) override;
-    double textWidth(const quimbelo::design::Control &control, std::string_view utf8,
-        double points) const override;
-    double lineRoom(const quimbelo::design::Control &control) const override;
-    void setAccessibleName(
-        const quimbelo::design::Control &control, std::string_view utf8) override;
-    void setAccessibleDescription(
-        const quimbelo::design::Control &control, std::string_view utf8) override;
-    bool hasFocus(const quimbelo::design::Control &control) const override;
-    void setFocus(const quimbelo::design::Control &control) override;
-    void startTimer(const quimbelo::design::Control &timer, int milliseconds) override;
-    void stopTimer(const quimbelo::design::Control &timer) override;
-    quimbelo::MessageAnswer messageBox(
-        std::string_view text, quimbelo::MessageStyle style, std::string_view title) override;
+    void setTitle(std::string_view utf8) override { m_widgets.setTitle(utf8); }
+    void setCaption(const design::Control &control, std::string_view utf8) override
+    {
+        m_widgets.setCaption(control, utf8);
+    }
+    std::string text(const design::Control &box) const override;
+    void setText(const design::Control &box, std::string_view utf8) override;
+    void setEnabled(const design::Control &control, bool enabled) override;
+    void setVisible(const design::Control &control, bool visible) override;
+    void setTextColour(const design::Control &control, Rgb colour) override;
+    void sharePicture(const design::Control &source, const design::Control &target) override;
+    PictureId picture(const design::Control &control) const override;
+    void setFontSize(const design::Control &control, double points) override;
+    double textWidth(
+        const design::Control &control, std::string_view utf8, double points) const override;
+    double lineRoom(const design::Control &control) const override;
+    void setAccessibleName(const design::Control &control, std::string_view utf8) override;
+    void setAccessibleDescription(const design::Control &control, std::string_view utf8) override;
+    bool hasFocus(const design::Control &control) const override;
+    void setFocus(const design::Control &control) override;
+    void startTimer(const design::Control &timer, int milliseconds) override
+    {
+        m_widgets.startTimer(timer, milliseconds);
+    }
+    void stopTimer(const design::Control &timer) override;
+    MessageAnswer messageBox(
+        std::string_view text, MessageStyle style, std::string_view title) override;
     void showAbout() override;
     void endProgram(bool failed) override;
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK letraProc(
         HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void create();
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void finishControls();
     void buildMenu();
     void resizeForDpi(UINT dpi, const RECT *suggested);
     void command(int id, int code);
     void finish(int status);
     void rememberFocus();
-    bool isButton(HWND hwnd) const;
-    FormBuilder::Control &of(const quimbelo::design::Control &control) const
+    FormControl &of(const design::Control &control) const
     {
         return m_controls.get(control.name, control.index);
     }
 
-    quimbelo::play::GamePlay m_play;
-    HWND m_hwnd = nullptr;
+    play::GamePlay m_play;
     HACCEL m_accelerators = nullptr;
     HWND m_focusOnReturn = nullptr; // the control that takes the focus when the window does
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     mutable FormBuilder m_controls;
+    FormWidgets m_widgets { design::form1::kWindow, m_controls };
     bool m_finished = false;
     bool m_controlsBuilt = false;
     bool m_built = false; // its controls, and the pictures they show decoded
 };
+
+} // namespace quimbelo::win32

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// The Windows program's entry point.
 #include "startup.h"
 
 #include <commctrl.h>
@@ -13,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     InitCommonControlsEx(&controls);
     // The pictures are decoded by the imaging component, a COM server.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    Startup startup;
+    quimbelo::win32::Startup startup;
     startup.start();
     return startup.run();
 }

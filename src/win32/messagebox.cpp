@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
+// Windows' message box, its buttons renamed by a hook, and its answer as the game takes it.
 #include "messagebox.h"
 
 #include "common.h"
 #include "text.h"
 
-namespace messagebox {
+namespace quimbelo::win32::messagebox {
 
 namespace {
 
@@ -24,10 +25,9 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
         GetClassNameW(box, className, 16);
         if (std::wstring_view(className) == L"#32770") {
             // Yes and No answer to their initials, as the platform's own buttons do.
-            static const std::wstring ok = win32text::fromUtf8(quimbelo::design::kOkButton);
-            static const std::wstring yes
-                = L"&" + win32text::fromUtf8(quimbelo::design::kYesButton);
-            static const std::wstring no = L"&" + win32text::fromUtf8(quimbelo::design::kNoButton);
+            static const std::wstring ok = fromUtf8(design::kOkButton);
+            static const std::wstring yes = L"&" + fromUtf8(design::kYesButton);
+            static const std::wstring no = L"&" + fromUtf8(design::kNoButton);
             if (HWND button = GetDlgItem(box, IDOK)) {
                 SetWindowTextW(button, ok.c_str());
             }
@@ -44,18 +44,10 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-quimbelo::MessageAnswer show(
-    HWND owner, std::string_view text, quimbelo::MessageStyle style, std::string_view title)
+MessageAnswer show(HWND owner, std::string_view text, MessageStyle style, std::string_view title)
 {
-    // Windows breaks a box's lines at a carriage return and line feed.
-    std::wstring shown;
-    for (const wchar_t c : win32text::fromUtf8(text)) {
-        if (c == L'\n') {
-            shown += L'\r';
-        }
-        shown += c;
-    }
-    const std::wstring caption = win32text::fromUtf8(title);
+    const std::wstring shown = linesFromUtf8(text);
+    const std::wstring caption = fromUtf8(title);
     // The game's style codes are the platform's: 64, 16 and 4 (Yes the default button).
     const UINT type = static_cast<UINT>(style) | MB_DEFBUTTON1 | MB_SETFOREGROUND;
     HHOOK outer = t_hook;
@@ -67,20 +59,19 @@ quimbelo::MessageAnswer show(
     t_hook = outer;
     switch (answer) {
     case IDYES:
-        return quimbelo::MessageAnswer::Yes;
+        return MessageAnswer::Yes;
     case IDNO:
-        return quimbelo::MessageAnswer::No;
+        return MessageAnswer::No;
     case IDCANCEL:
         // Some systems let Esc, Alt+F4 or the close box dismiss a Yes/No box, with no
         // answer: the game asks again.
-        return quimbelo::MessageAnswer::Dismissed;
+        return MessageAnswer::Dismissed;
     default:
         break;
     }
     // A question that could not be shown at all (no answer, 0) ends the game rather than
     // being asked for ever.
-    return style == quimbelo::MessageStyle::YesNo ? quimbelo::MessageAnswer::No
-                                                  : quimbelo::MessageAnswer::Ok;
+    return style == MessageStyle::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-} // namespace messagebox
+} // namespace quimbelo::win32::messagebox

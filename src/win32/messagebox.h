@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// The game's message boxes: Windows' own, with Spanish buttons.
 #pragma once
 
 #include "formport.h"
@@ -7,12 +8,11 @@
 
 #include <string_view>
 
-namespace messagebox {
+namespace quimbelo::win32::messagebox {
 
 // The platform's own message box with the game's style code, owned by owner, with its
 // buttons in Spanish ("Aceptar", "Sí", "No") whatever the language of Windows. The text
 // and title are UTF-8; line feeds break the lines.
-quimbelo::MessageAnswer show(
-    HWND owner, std::string_view text, quimbelo::MessageStyle style, std::string_view title);
+MessageAnswer show(HWND owner, std::string_view text, MessageStyle style, std::string_view title);
 
-} // namespace messagebox
+} // namespace quimbelo::win32::messagebox

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: MIT
+// Finding the pictures among the program's resources and decoding them.
 #include "pictures.h"
 
 #include "picturesources.h"
 #include "resources.h"
 
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include <cstring>
 #include <span>
 #include <string>
 
-namespace pictures {
+namespace quimbelo::win32::pictures {
 
 namespace {
-
-namespace design = quimbelo::design;
 
 // The resource names are the vector sources' names, in capitals, with the stage of a
 // gallows picture and the scale in percent: "GALLOWS3_150".
@@ -41,20 +41,6 @@ std::size_t scaleIndex(UINT dpi)
     }
     return percent < 175 ? 1 : 2;
 }
-
-// Releases a COM interface when it goes out of scope.
-template <typename T> struct Released
-{
-    T *p = nullptr;
-    ~Released()
-    {
-        if (p != nullptr) {
-            p->Release();
-        }
-    }
-    T **out() { return &p; }
-    T *operator->() const { return p; }
-};
 
 // Windows' imaging component, made once: making it looks its codecs up in the registry.
 // It lives as long as the program, whose end releases it with the rest.
@@ -108,20 +94,21 @@ HBITMAP loadBitmap(const std::wstring &name)
         return nullptr;
     }
     IWICImagingFactory *factory = imagingFactory();
-    Released<IWICStream> stream;
-    Released<IWICBitmapDecoder> decoder;
-    Released<IWICBitmapFrameDecode> frame;
-    Released<IWICFormatConverter> converter;
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
     UINT width = 0;
     UINT height = 0;
-    if (factory == nullptr || FAILED(factory->CreateStream(stream.out()))
+    if (factory == nullptr || FAILED(factory->CreateStream(&stream))
         || FAILED(stream->InitializeFromMemory(
             const_cast<BYTE *>(png.data()), static_cast<DWORD>(png.size())))
         || FAILED(factory->CreateDecoderFromStream(
-            stream.p, nullptr, WICDecodeMetadataCacheOnLoad, decoder.out()))
-        || FAILED(decoder->GetFrame(0, frame.out()))
-        || FAILED(factory->CreateFormatConverter(converter.out()))
-        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR,
+            stream.Get(), nullptr, WICDecodeMetadataCacheOnLoad, &decoder))
+        || FAILED(decoder->GetFrame(0, &frame))
+        || FAILED(factory->CreateFormatConverter(&converter))
+        || FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
             WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom))
         || FAILED(converter->GetSize(&width, &height))) {
         return nullptr;
@@ -148,9 +135,9 @@ HBITMAP loadBitmap(const std::wstring &name)
 
 } // namespace
 
-Picture::Ptr Picture::make(quimbelo::design::Picture picture, int stage)
+Picture::Ptr Picture::make(design::Picture picture, int stage)
 {
-    if (picture == quimbelo::design::Picture::None) {
+    if (picture == design::Picture::None) {
         return nullptr;
     }
     return Ptr(new Picture(baseNameOf(picture, stage)));
@@ -224,4 +211,4 @@ HCURSOR envelopeCursor(UINT dpi)
         MAKEINTRESOURCEW(QUIMBELO_ENVELOPE_CURSOR), IMAGE_CURSOR, size, size, LR_DEFAULTCOLOR));
 }
 
-} // namespace pictures
+} // namespace quimbelo::win32::pictures

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// The pictures, the icon and the cursor compiled into the program.
 #pragma once
 
 #include "controls.h"
@@ -11,7 +12,7 @@
 // The pictures compiled into the program as PNG resources, drawn at build time from the
 // same vector sources as the Qt program's at 1x, 1.5x and 2x their design size, and
 // decoded by Windows' imaging component (COM must be started on the thread).
-namespace pictures {
+namespace quimbelo::win32::pictures {
 
 // A picture object. Controls share pictures by pointer; two controls show the same picture
 // when they hold the same object, whatever the content.
@@ -27,8 +28,13 @@ public:
     Picture(const Picture &) = delete;
     Picture &operator=(const Picture &) = delete;
 
-    // The size it was designed at, in pixels at 96 dots per inch.
+    // The size it was designed at, in pixels at 96 dots per inch, and that size at dpi.
     SIZE designSize() const { return m_designSize; }
+    SIZE sizeAt(UINT dpi) const
+    {
+        return { MulDiv(m_designSize.cx, static_cast<int>(dpi), 96),
+            MulDiv(m_designSize.cy, static_cast<int>(dpi), 96) };
+    }
 
     // Draws it into box: the drawing made for the nearest scale, stretched to fill it.
     void draw(HDC dc, const RECT &box, UINT dpi) const;
@@ -48,4 +54,4 @@ private:
 HICON windowIcon(int size);
 HCURSOR envelopeCursor(UINT dpi);
 
-} // namespace pictures
+} // namespace quimbelo::win32::pictures

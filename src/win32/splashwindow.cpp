@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
+// The splash's frame and messages.
 #include "splashwindow.h"
-#include "common.h"
 
 #include "splash.h"
 #include "splashplay.h"
 #include "text.h"
 
-#include <algorithm>
+namespace quimbelo::win32 {
 
-using quimbelo::design::splash::kWindow;
+using design::splash::kWindow;
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QuimbeloSplash";
 // A raised dialog frame and no title bar; no task-bar button.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
@@ -22,20 +21,7 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 SplashWindow::SplashWindow()
     : m_widgets(kWindow, m_controls)
 {
-    static const bool registered = [] {
-        WNDCLASSEXW splash {};
-        splash.cbSize = sizeof(WNDCLASSEXW);
-        splash.lpfnWndProc = windowProc;
-        splash.hInstance = GetModuleHandleW(nullptr);
-        splash.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        splash.lpszClassName = kWindowClass;
-        return RegisterClassExW(&splash) != 0;
-    }();
-    (void)registered;
-
-    const std::wstring title = win32text::fromUtf8(kWindow.caption);
-    m_hwnd = CreateWindowExW(kExStyle, kWindowClass, title.c_str(), kStyle, 0, 0, 100, 100, nullptr,
-        nullptr, GetModuleHandleW(nullptr), this);
+    create(L"QuimbeloSplash", kExStyle, fromUtf8(kWindow.caption), kStyle, { 0, 0 }, { 100, 100 });
     m_widgets.attach(m_hwnd);
     m_controls.build(kWindow, m_hwnd);
     m_frameId = m_controls.get("Frame1").id;
@@ -45,25 +31,16 @@ SplashWindow::SplashWindow()
 
 SplashWindow::~SplashWindow()
 {
-    if (m_hwnd != nullptr) {
-        DestroyWindow(m_hwnd);
-    }
+    close();
 }
 
 void SplashWindow::resizeForDpi(UINT dpi)
 {
-    RECT outer { 0, 0, FormBuilder::scaled(kWindow.clientWidth, dpi),
-        FormBuilder::scaled(kWindow.clientHeight, dpi) };
-    AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, dpi);
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof(MONITORINFO);
-    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT &work = monitor.rcWork;
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    SetWindowPos(m_hwnd, nullptr, work.left + (work.right - work.left - width) / 2,
-        work.top + (work.bottom - work.top - height) / 2, width, height,
-        SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE frame
+        = frameSize({ scaled(kWindow.clientWidth, dpi), scaled(kWindow.clientHeight, dpi) }, kStyle,
+            false, kExStyle, dpi);
+    const POINT at = centredOnScreen(m_hwnd, frame);
+    SetWindowPos(m_hwnd, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SplashWindow::showCentred()
@@ -82,20 +59,7 @@ void SplashWindow::close()
 
 bool SplashWindow::handedOver() const
 {
-    return m_play != nullptr && m_play->phase() == quimbelo::play::SplashPlay::Phase::HandedOver;
-}
-
-LRESULT CALLBACK SplashWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto *create = reinterpret_cast<CREATESTRUCTW *>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto *self = reinterpret_cast<SplashWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->m_hwnd == nullptr) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
+    return m_play != nullptr && m_play->phase() == play::SplashPlay::Phase::HandedOver;
 }
 
 LRESULT SplashWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -115,7 +79,7 @@ LRESULT SplashWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (m_play == nullptr) {
-        return DefWindowProcW(m_hwnd, message, wParam, lParam);
+        return Window::handle(message, wParam, lParam);
     }
     switch (message) {
     case WM_CHAR:
@@ -133,7 +97,7 @@ LRESULT SplashWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         // Only the frame's own surface: its labels and pictures take their clicks.
         if (LOWORD(wParam) == m_frameId && HIWORD(wParam) == BN_CLICKED) {
-            m_play->event(quimbelo::design::get(kWindow, "Frame1"));
+            m_play->event(design::get(kWindow, "Frame1"));
         }
         return 0;
     case WM_DPICHANGED:
@@ -143,5 +107,7 @@ LRESULT SplashWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    return Window::handle(message, wParam, lParam);
 }
+
+} // namespace quimbelo::win32

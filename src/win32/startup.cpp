@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
+// The splash, the game window and the message loop between them.
 #include "startup.h"
 
 #include "aboutwindow.h"
 
-Startup::Startup(quimbelo::Surroundings *surroundings)
+namespace quimbelo::win32 {
+
+Startup::Startup(Surroundings *surroundings)
     : onFinished([](int status) { PostQuitMessage(status); })
     , m_surroundings(surroundings != nullptr ? *surroundings : m_ownSurroundings)
 {
@@ -19,8 +22,8 @@ Startup::~Startup()
 void Startup::start()
 {
     m_splash = std::make_unique<SplashWindow>();
-    m_splashPlay = std::make_unique<quimbelo::play::SplashPlay>(
-        m_splash->widgets(), static_cast<quimbelo::play::StartupPort &>(*this));
+    m_splashPlay = std::make_unique<play::SplashPlay>(
+        m_splash->widgets(), static_cast<play::StartupPort &>(*this));
     m_splash->forwardTo(m_splashPlay.get());
     m_splashPlay->load();
     m_splash->showCentred();
@@ -45,7 +48,7 @@ void Startup::openGameWindow()
             onFinished(status);
         }
     };
-    window->onAbout = [window] { aboutwindow::showModal(window->hwnd()); };
+    window->onAbout = [window] { AboutWindow::showModal(window->hwnd()); };
     if (window->load(m_splash ? m_splash->wordmark() : nullptr)) {
         window->showCentred();
     }
@@ -95,3 +98,5 @@ int Startup::run()
         }
     }
 }
+
+} // namespace quimbelo::win32

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// The program's course: the splash first, then, once, the game window.
 #pragma once
 
 #include "desktop.h"
@@ -11,12 +12,15 @@
 #include <functional>
 #include <memory>
 
-// The program's course: the splash first, then, once, the game window.
-class Startup : private quimbelo::play::StartupPort
+namespace quimbelo::win32 {
+
+// Its message loop prepares the game window behind the splash while the player looks at
+// it, as the play layer asks.
+class Startup : private play::StartupPort
 {
 public:
     // surroundings: the system's own when null.
-    explicit Startup(quimbelo::Surroundings *surroundings = nullptr);
+    explicit Startup(Surroundings *surroundings = nullptr);
     ~Startup() override;
 
     void start();
@@ -46,9 +50,11 @@ private:
     void openGameWindow() override;
 
     WindowsSurroundings m_ownSurroundings;
-    quimbelo::Surroundings &m_surroundings;
+    Surroundings &m_surroundings;
     std::unique_ptr<SplashWindow> m_splash;
-    std::unique_ptr<quimbelo::play::SplashPlay> m_splashPlay;
+    std::unique_ptr<play::SplashPlay> m_splashPlay;
     std::unique_ptr<GameWindow> m_prepared; // built behind the splash, not yet handed over
     std::unique_ptr<GameWindow> m_gameWindow;
 };
+
+} // namespace quimbelo::win32

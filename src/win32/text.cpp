@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
+// Converting the program's texts between UTF-8 and UTF-16.
 #include "text.h"
 
-#include <windows.h>
-
-namespace win32text {
+namespace quimbelo::win32 {
 
 std::wstring windowText(HWND hwnd)
 {
@@ -27,6 +26,16 @@ std::wstring fromUtf8(std::string_view utf8)
     return text;
 }
 
+std::wstring linesFromUtf8(std::string_view utf8)
+{
+    std::wstring text = fromUtf8(utf8);
+    for (std::size_t at = text.find(L'\n'); at != std::wstring::npos;
+         at = text.find(L'\n', at + 2)) {
+        text.insert(at, 1, L'\r');
+    }
+    return text;
+}
+
 std::string toUtf8(std::wstring_view text)
 {
     if (text.empty()) {
@@ -40,4 +49,4 @@ std::string toUtf8(std::wstring_view text)
     return utf8;
 }
 
-} // namespace win32text
+} // namespace quimbelo::win32

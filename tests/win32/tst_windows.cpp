@@ -27,6 +27,7 @@
 #include <string>
 
 using namespace windowtest;
+using namespace quimbelo::win32;
 namespace design = quimbelo::design;
 namespace form1 = quimbelo::design::form1;
 
@@ -129,16 +130,16 @@ TEST_CASE("The game window is built as its design says")
     REQUIRE(game.loaded);
     const UINT dpi = GetDpiForWindow(game.window.hwnd());
 
-    CHECK(text(game.window.hwnd()) == win32text::fromUtf8(form1::kWindow.caption));
+    CHECK(text(game.window.hwnd()) == fromUtf8(form1::kWindow.caption));
     RECT client {};
     GetClientRect(game.window.hwnd(), &client);
-    CHECK(client.right == FormBuilder::scaled(form1::kRunTimeClient.width, dpi));
-    CHECK(client.bottom == FormBuilder::scaled(form1::kRunTimeClient.height, dpi));
+    CHECK(client.right == scaled(form1::kRunTimeClient.width, dpi));
+    CHECK(client.bottom == scaled(form1::kRunTimeClient.height, dpi));
     const LONG style = GetWindowLongW(game.window.hwnd(), GWL_STYLE);
     CHECK((style & WS_MINIMIZEBOX) != 0);
     CHECK((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
 
-    for (const FormBuilder::Control &control : game.window.controls().controls()) {
+    for (const FormControl &control : game.window.controls().controls()) {
         const design::Control &designed = *control.design;
         if (control.hwnd == nullptr) {
             continue;
@@ -146,7 +147,7 @@ TEST_CASE("The game window is built as its design says")
         CAPTURE(std::string(designed.name));
         CAPTURE(designed.index);
         const RECT place = placeInParent(control.hwnd);
-        const RECT expected = FormBuilder::scaled(designed.place, dpi);
+        const RECT expected = scaled(designed.place, dpi);
         CHECK(place.top == expected.top);
         CHECK(place.bottom == expected.bottom);
         if (designed.kind == design::Kind::Label && !designed.has(design::kWraps)) {
@@ -165,16 +166,16 @@ TEST_CASE("The game window is built as its design says")
             || designed.kind == design::Kind::Button || designed.kind == design::Kind::Option
             || designed.kind == design::Kind::Frame;
         if (captioned && !designed.has(design::kDesignCaption)) {
-            CHECK(text(control.hwnd) == win32text::fromUtf8(designed.caption));
+            CHECK(text(control.hwnd) == fromUtf8(designed.caption));
         }
         if (designed.kind == design::Kind::Image && !designed.accessibleName.empty()) {
-            CHECK(text(control.hwnd) == win32text::fromUtf8(designed.accessibleName));
+            CHECK(text(control.hwnd) == fromUtf8(designed.accessibleName));
         }
         if (designed.kind != design::Kind::Image && control.design->name != "Pelicula1") {
             const design::Font &font
                 = designed.font.isDefault() ? design::kDefaultFont : designed.font;
             const LOGFONTW made = fontOf(control.hwnd);
-            CHECK(std::wstring(made.lfFaceName) == win32text::fromUtf8(font.family));
+            CHECK(std::wstring(made.lfFaceName) == fromUtf8(font.family));
             CHECK(made.lfHeight == -std::lround(font.points * dpi / 72.0));
             CHECK((made.lfWeight >= FW_BOLD) == font.bold);
             CHECK((made.lfItalic != 0) == font.italic);
@@ -182,7 +183,7 @@ TEST_CASE("The game window is built as its design says")
     }
 
     // Every picture of the design is decoded from its resource, at its design size.
-    for (const FormBuilder::Control &control : game.window.controls().controls()) {
+    for (const FormControl &control : game.window.controls().controls()) {
         if (control.design->picture != design::Picture::None) {
             CAPTURE(std::string(control.design->name));
             REQUIRE(control.picture);
@@ -246,14 +247,14 @@ TEST_CASE("A window moved to a screen of another DPI lays itself out again at th
     CHECK(game.window.controls().dpi() == after);
     const auto &key = design::get(form1::kWindow, "Letra", 36);
     const RECT place = placeInParent(game.hwnd("Letra", 36));
-    CHECK(place.left == FormBuilder::scaled(key.place.left, after));
-    CHECK(place.right - place.left == FormBuilder::scaled(key.place.width, after));
+    CHECK(place.left == scaled(key.place.left, after));
+    CHECK(place.right - place.left == scaled(key.place.width, after));
     const auto &counter = design::get(form1::kWindow, "Label4");
     CHECK(fontOf(game.hwnd("Label4")).lfHeight == -std::lround(counter.font.points * after / 72.0));
     // The window's outer size is the designed client area at the new DPI with the frame,
     // title bar and menu bar of that DPI. (The frame itself is the system's, which stays
     // at the old DPI when the message is only sent.)
-    RECT outer = FormBuilder::scaled(form1::kRunTimeClient, after);
+    RECT outer = scaled(form1::kRunTimeClient, after);
     AdjustWindowRectExForDpi(&outer,
         static_cast<DWORD>(GetWindowLongW(game.window.hwnd(), GWL_STYLE)), TRUE,
         static_cast<DWORD>(GetWindowLongW(game.window.hwnd(), GWL_EXSTYLE)), after);
@@ -524,7 +525,7 @@ TEST_CASE("Tool tips and the envelope cursor are the design's")
     tool.uId = reinterpret_cast<UINT_PTR>(game.hwnd("Label15"));
     tool.lpszText = tip;
     SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
-    CHECK(std::wstring(tip) == win32text::fromUtf8(form1::kPartnerToolTip));
+    CHECK(std::wstring(tip) == fromUtf8(form1::kPartnerToolTip));
 
     // Over the two mail links the pointer is the envelope; elsewhere the window's own.
     HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
@@ -577,7 +578,7 @@ TEST_CASE("The About window opens modally over the game window and closes with E
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
         ++seen.closed;
     });
-    game.window.onAbout = [&] { aboutwindow::showModal(game.window.hwnd()); };
+    game.window.onAbout = [&] { AboutWindow::showModal(game.window.hwnd()); };
     SendMessageW(game.window.hwnd(), WM_COMMAND, GameWindow::menuCommand("MnAcerca"), 0);
     KillTimer(nullptr, timer);
     CHECK(seen.closed == 1);
@@ -611,7 +612,7 @@ TEST_CASE("The About window stays on the screen of a game window moved to its co
         PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
         ++closed;
     });
-    game.window.onAbout = [&] { aboutwindow::showModal(game.window.hwnd()); };
+    game.window.onAbout = [&] { AboutWindow::showModal(game.window.hwnd()); };
     SendMessageW(game.window.hwnd(), WM_COMMAND, GameWindow::menuCommand("MnAcerca"), 0);
     KillTimer(nullptr, timer);
     REQUIRE(closed == 1);
@@ -796,7 +797,7 @@ int wmain(int argc, wchar_t **argv)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments.push_back(win32text::toUtf8(argv[i]));
+        arguments.push_back(toUtf8(argv[i]));
     }
     std::vector<const char *> pointers;
     for (const std::string &argument : arguments) {

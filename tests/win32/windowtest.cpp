@@ -62,7 +62,7 @@ bool pumpUntil(
 
 std::wstring text(HWND hwnd)
 {
-    return win32text::windowText(hwnd);
+    return quimbelo::win32::windowText(hwnd);
 }
 
 namespace {
