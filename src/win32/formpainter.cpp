@@ -12,6 +12,17 @@ namespace quimbelo::win32 {
 
 using design::Kind;
 
+namespace {
+
+void fill(HDC dc, const RECT &box, COLORREF colour)
+{
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
+} // namespace
+
 COLORREF colourRef(std::uint32_t rgb)
 {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
@@ -99,9 +110,7 @@ bool FormPainter::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, 
     case WM_ERASEBKGND: {
         RECT client {};
         GetClientRect(hwnd, &client);
-        HBRUSH brush = CreateSolidBrush(containerBackground(hwnd));
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
-        DeleteObject(brush);
+        fill(reinterpret_cast<HDC>(wParam), client, containerBackground(hwnd));
         result = TRUE;
         return true;
     }
@@ -176,9 +185,7 @@ void FormPainter::paintContainer(HWND container, HDC dc)
                 DeleteObject(brush);
             }
         } else if (designed.kind == Kind::Line) {
-            HBRUSH brush = CreateSolidBrush(control.text);
-            FillRect(dc, &box, brush);
-            DeleteObject(brush);
+            fill(dc, box, control.text);
         }
     }
 }
@@ -196,10 +203,8 @@ void FormPainter::drawItem(const FormControl &control, const DRAWITEMSTRUCT &ite
         const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
         RECT face = box;
         InflateRect(&face, -edge, -edge);
-        HBRUSH brush = CreateSolidBrush(
+        fill(dc, face,
             control.background == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : control.background);
-        FillRect(dc, &face, brush);
-        DeleteObject(brush);
         const std::wstring caption = windowText(item.hwndItem);
         if (pushed) {
             OffsetRect(&face, 1, 1);
@@ -223,9 +228,7 @@ void FormPainter::drawItem(const FormControl &control, const DRAWITEMSTRUCT &ite
     if (control.backgroundBrush != nullptr) {
         FillRect(dc, &box, control.backgroundBrush);
     } else {
-        HBRUSH brush = CreateSolidBrush(containerBackground(control.container));
-        FillRect(dc, &box, brush);
-        DeleteObject(brush);
+        fill(dc, box, containerBackground(control.container));
     }
     if (control.picture) {
         if (designed.kind == Kind::PictureBox || !designed.has(design::kStretched)) {
