@@ -2,9 +2,10 @@
 // The controls of a window, built from its design, and found and changed by the window.
 #pragma once
 
-#include "formcontrol.h"
+#include "controls.h"
 #include "formlayout.h"
 #include "formpainter.h"
+#include "pictures.h"
 #include "window.h"
 
 #include <windows.h>
@@ -17,6 +18,20 @@
 #include <vector>
 
 namespace quimbelo::win32 {
+
+// A control of a window as built from its design, with what the window keeps of it.
+struct FormControl
+{
+    const design::Control *design = nullptr;
+    HWND hwnd = nullptr; // none for shapes, lines and timers
+    HWND container = nullptr;
+    int id = 0;
+    COLORREF text = CLR_INVALID; // CLR_INVALID: the default of the control's kind
+    COLORREF background = CLR_INVALID; // CLR_INVALID: what lies behind shows through
+    HBRUSH backgroundBrush = nullptr;
+    pictures::Picture::Ptr picture;
+    std::wstring toolTip;
+};
 
 // Builds a window's controls from its design: each control a child window (shapes and
 // lines are painted by their container, timers are SetTimer ids), with its caption,

@@ -3,6 +3,7 @@
 #include "formlayout.h"
 
 #include "common.h"
+#include "formbuilder.h"
 #include "geometry.h"
 #include "text.h"
 

@@ -2,7 +2,7 @@
 // The places and fonts of a window's controls at the window's DPI.
 #pragma once
 
-#include "formcontrol.h"
+#include "controls.h"
 
 #include <windows.h>
 
@@ -13,10 +13,12 @@
 
 namespace quimbelo::win32 {
 
+struct FormControl;
+
 // The design's twips as pixels at a window's DPI.
 inline int scaled(int twips, UINT dpi)
 {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
+    return design::toPixels(twips, static_cast<int>(dpi));
 }
 RECT scaled(const design::Twips &place, UINT dpi);
 

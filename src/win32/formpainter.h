@@ -3,7 +3,7 @@
 // its shapes, lines and frames, and the envelope cursor.
 #pragma once
 
-#include "formcontrol.h"
+#include "controls.h"
 
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 
 namespace quimbelo::win32 {
 
+struct FormControl;
 class FormBuilder;
 
 // A colour of the design as Windows takes it; CLR_INVALID for a design default.
