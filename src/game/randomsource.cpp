@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
+// The draw's random source and the time of day it is seeded from.
 #include "randomsource.h"
 
-#include <bit>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 
 namespace quimbelo {
@@ -10,8 +11,11 @@ namespace quimbelo {
 void RandomSource::reseed(double seconds)
 {
     // Every bit of the time counts, the fraction's included, so that rounds started
-    // within the same second draw differently.
-    const auto bits = std::bit_cast<std::uint64_t>(seconds);
+    // within the same second draw differently. The bits are copied rather than
+    // std::bit_cast, which the web build's older libc++ lacks; the result is the same.
+    static_assert(sizeof(double) == sizeof(std::uint64_t));
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &seconds, sizeof bits);
     std::seed_seq seed { static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32) };
     m_engine.seed(seed);
 }

@@ -8,6 +8,9 @@
 #include "gamefixture.h"
 #include "randomsource.h"
 
+#include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -137,6 +140,36 @@ TEST_CASE("the real source draws from the time it is reseeded with")
     CHECK(draws(43200.5) != first);
     const double now = real.secondsSinceMidnight();
     CHECK((now >= 0.0 && now < 86400.0));
+}
+
+TEST_CASE("the real source is seeded with every bit of the time")
+{
+    // The seed is the time's IEEE-754 double, low 32 bits first: the same on every
+    // platform the game is built for, so that one time of day draws the same words
+    // everywhere. The bit patterns are those of the standard, not computed here.
+    const auto seededWith = [](std::uint32_t low, std::uint32_t high) {
+        std::seed_seq seed { low, high };
+        std::mt19937 engine(seed);
+        std::vector<float> values;
+        for (int i = 0; i < 8; ++i) {
+            values.push_back(static_cast<float>(engine() >> 8) * 0x1.0p-24f);
+        }
+        return values;
+    };
+    const auto draws = [](double seconds) {
+        RandomSource source;
+        source.reseed(seconds);
+        std::vector<float> values;
+        for (int i = 0; i < 8; ++i) {
+            values.push_back(source.next());
+        }
+        return values;
+    };
+    CHECK(draws(43200.25) == seededWith(0x00000000u, 0x40E51808u));
+    CHECK(draws(86399.999) == seededWith(0xFBE76C8Bu, 0x40F517FFu));
+    CHECK(draws(1.0) == seededWith(0x00000000u, 0x3FF00000u));
+    // The last bit of the fraction alone changes the draw.
+    CHECK(draws(std::nextafter(86399.999, 0.0)) == seededWith(0xFBE76C8Au, 0x40F517FFu));
 }
 
 TEST_CASE("real draws are uniform")
