@@ -258,13 +258,19 @@ TEST_CASE("picking a theme draws from its list without counting a game")
     f.game.Form_Load();
     guess(f.game, 'Z');
 
-    const std::pair<int, const char *> themes[]
+    // Named members, not a structured binding: the web build's clang 14 cannot hand
+    // one to INFO, which captures it in a lambda.
+    const struct
+    {
+        int option;
+        const char *list;
+    } themes[]
         = { { 2, "peliculas" }, { 4, "diccionario" }, { 1, "propios" }, { 3, "informatica" } };
-    for (const auto &[option, list] : themes) {
-        INFO("option ", option, ", ", list);
-        f.form.option = option;
+    for (const auto &theme : themes) {
+        INFO("option ", theme.option, ", ", theme.list);
+        f.form.option = theme.option;
         f.game.Option2_Click(); // the four handlers are one
-        CHECK(f.game.round().Archivo == std::string(list));
+        CHECK(f.game.round().Archivo == std::string(theme.list));
         CHECK(f.form.caption(Caption::Label11) == std::string("1"));
         CHECK(f.form.caption(Caption::Label4) == std::string("0"));
         CHECK(f.form.enabledCount() == kLetraCount);
@@ -371,7 +377,8 @@ TEST_CASE("a list saved between its count and its reading is read again")
     }
 }
 
-#ifndef _WIN32
+// Named pipes are Linux's: Windows has none in its file system, nor has the browser's.
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 TEST_CASE("a pipe in place of the list is reported without waiting")
 {
     GameFixture f;
