@@ -28,6 +28,8 @@ test=(
     # The Windows program is tested under Wine. Debian 12 and 13 both name Wine's 64-bit
     # loader wine64.
     doctest-dev wine wine64 fonts-wine
+    # The web build, and Node to run its tests in.
+    emscripten nodejs
 )
 
 case "${1:-play}" in
