@@ -144,9 +144,9 @@ TEST_CASE("the real source draws from the time it is reseeded with")
 
 TEST_CASE("the real source is seeded with every bit of the time")
 {
-    // The seed is the time's IEEE-754 double, low 32 bits first: the same on every
-    // platform the game is built for, so that one time of day draws the same words
-    // everywhere. The bit patterns are those of the standard, not computed here.
+    // The draw is seeded with the bits of the time as a double, low 32 bits first: the same on
+    // every platform the game is built for, so that one time of day draws the same words
+    // everywhere. The bit patterns below are written out by hand, not computed here.
     const auto seededWith = [](std::uint32_t low, std::uint32_t high) {
         std::seed_seq seed { low, high };
         std::mt19937 engine(seed);
