@@ -2,6 +2,7 @@
 // The splash's and About's controls under the play layer.
 #include "formwidgets.h"
 
+#include "accessibility.h"
 #include "text.h"
 
 namespace quimbelo::win32 {
@@ -10,6 +11,12 @@ FormWidgets::FormWidgets(const design::Window &design, FormBuilder &controls)
     : m_design(design)
     , m_controls(controls)
 {
+}
+
+void FormWidgets::attach(HWND window)
+{
+    m_window = window;
+    m_announcer = accessibility::makeAnnouncer(window);
 }
 
 void FormWidgets::setTitle(std::string_view utf8)
@@ -31,6 +38,11 @@ void FormWidgets::startTimer(const design::Control &timer, int milliseconds)
 void FormWidgets::stopTimer(const design::Control &timer)
 {
     KillTimer(m_window, static_cast<UINT_PTR>(FormBuilder::controlId(m_design, timer)));
+}
+
+void FormWidgets::announce(std::string_view utf8)
+{
+    accessibility::announce(m_announcer, fromUtf8(utf8));
 }
 
 const design::Control *FormWidgets::timer(WPARAM id) const

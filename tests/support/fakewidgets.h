@@ -49,6 +49,7 @@ struct FakeWidgets : quimbelo::play::Widgets
     std::deque<quimbelo::MessageAnswer> answers;
     std::vector<Box> boxes;
     int aboutShown = 0;
+    std::vector<std::string> announced;
     int ended = 0;
     bool endedFailed = false;
 
@@ -120,6 +121,7 @@ struct FakeWidgets : quimbelo::play::Widgets
         of(timer).timerPeriod = milliseconds;
     }
     void stopTimer(const Control &timer) override { of(timer).timerPeriod = 0; }
+    void announce(std::string_view utf8) override { announced.emplace_back(utf8); }
     quimbelo::MessageAnswer messageBox(
         std::string_view text, quimbelo::MessageStyle style, std::string_view title) override
     {
