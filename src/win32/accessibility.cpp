@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace quimbelo::win32::accessibility {
 
@@ -313,7 +314,13 @@ struct Told
     std::optional<std::wstring> description;
     // An announcer's element for UI Automation, once it has raised a notification.
     Announcing *provider = nullptr;
+    // An announcer's announcements made since the window last went back to its event loop.
+    std::vector<std::wstring> pending;
 };
+
+// Sent by an announcer to itself: what is pending is said once the window is back in its
+// event loop, and so once it is on the screen and after what showing it says.
+constexpr UINT kSayPending = WM_APP + 0x51;
 
 constexpr UINT_PTR kSubclassId = 0x51AC;
 // What the control tells lives in a window property while the control does.
@@ -322,6 +329,50 @@ constexpr wchar_t kProperty[] = L"Quimbelo.Accessible";
 Told *toldBy(HWND hwnd)
 {
     return static_cast<Told *>(GetPropW(hwnd, kProperty));
+}
+
+// True when UI Automation took the notification.
+bool notify(NotificationRaiser raise, Announcing *provider, const std::wstring &text)
+{
+    provider->said(text);
+    BSTR said = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    BSTR activity = SysAllocString(L"Quimbelo");
+    // Queued after what is being said, none of them dropped.
+    const HRESULT raised
+        = raise(provider, NotificationKind_Other, NotificationProcessing_All, said, activity);
+    SysFreeString(said);
+    SysFreeString(activity);
+    return SUCCEEDED(raised);
+}
+
+void sayPending(HWND announcer, Told &told)
+{
+    std::vector<std::wstring> unsaid;
+    if (const NotificationRaiser raise = raiser()) {
+        if (told.provider == nullptr) {
+            told.provider = new Announcing(announcer);
+        }
+        for (const std::wstring &text : told.pending) {
+            if (!notify(raise, told.provider, text)) {
+                unsaid.push_back(text);
+            }
+        }
+    } else {
+        unsaid = told.pending;
+    }
+    told.pending.clear();
+    if (unsaid.empty()) {
+        return;
+    }
+    // A screen reader reads the name when the event reaches it, by when a second change
+    // would have replaced the first: the announcements go together, as one name.
+    std::wstring name;
+    for (const std::wstring &text : unsaid) {
+        name += name.empty() ? text : L" " + text;
+    }
+    told.name = name;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, announcer, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer, OBJID_CLIENT, CHILDID_SELF);
 }
 
 LRESULT CALLBACK describedProc(
@@ -340,6 +391,9 @@ LRESULT CALLBACK describedProc(
     } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == kUiaRootObjectId
         && told->provider != nullptr && automation().returnRawElementProvider != nullptr) {
         return automation().returnRawElementProvider(hwnd, wParam, lParam, told->provider);
+    } else if (message == kSayPending) {
+        sayPending(hwnd, *told);
+        return 0;
     } else if (message == WM_NCDESTROY) {
         if (told->provider != nullptr) {
             // UI Automation lets go of the element, and calls on it fail from now on.
@@ -404,25 +458,10 @@ void announce(HWND announcer, const std::wstring &text)
     if (held == nullptr) {
         return;
     }
-    held->name = text;
-    if (const NotificationRaiser raise = raiser()) {
-        if (held->provider == nullptr) {
-            held->provider = new Announcing(announcer);
-        }
-        held->provider->said(text);
-        BSTR said = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-        BSTR activity = SysAllocString(L"Quimbelo");
-        // Queued after what is being said, none of them dropped.
-        const HRESULT raised = raise(
-            held->provider, NotificationKind_Other, NotificationProcessing_All, said, activity);
-        SysFreeString(said);
-        SysFreeString(activity);
-        if (SUCCEEDED(raised)) {
-            return;
-        }
+    held->pending.push_back(text);
+    if (held->pending.size() == 1) {
+        PostMessageW(announcer, kSayPending, 0, 0);
     }
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, announcer, OBJID_CLIENT, CHILDID_SELF);
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer, OBJID_CLIENT, CHILDID_SELF);
 }
 
 NotificationRaiser systemNotificationRaiser()

@@ -20,10 +20,12 @@ void setDescription(HWND control, std::wstring description);
 // window, which nobody sees, no key reaches and no click finds. It goes with the window.
 HWND makeAnnouncer(HWND window);
 
-// Has a screen reader say text after what it is saying, leaving the focus where it is.
-// Where UI Automation has notifications (Windows 10 1709 and later), the announcer raises
-// one; elsewhere the announcer's accessible name becomes the text and it says so with the
-// live region and name change events, which screen readers speak on older systems.
+// Has a screen reader say text after what it is saying, leaving the focus where it is,
+// once the window is back in its event loop. Where UI Automation has notifications
+// (Windows 10 1709 and later), the announcer raises one for each text; elsewhere its
+// accessible name becomes the texts announced meanwhile, one after another, and it says so
+// with the live region and name change events, which screen readers speak on older
+// systems.
 void announce(HWND announcer, const std::wstring &text);
 
 // UI Automation's notification event, as uiautomationcore.dll raises it; declared here
