@@ -566,6 +566,32 @@ TEST_CASE("Where UI Automation has notifications, announcements are raised as on
     CHECK(Listener::liveRegions() == std::vector<std::wstring> { L"Quedan 3 letras" });
 }
 
+TEST_CASE("A screen reader hears the new word, each guess, and F3 and F4 on request")
+{
+    NotificationsBy liveRegion(nullptr);
+    Listener listener;
+    Played game("pa\xF1o");
+    const auto lastHeard = [&] {
+        const std::vector<std::wstring> said = Listener::liveRegions();
+        return said.empty() ? std::wstring() : said.back();
+    };
+    CHECK(lastHeard() == L"Inform\u00e1tica. Palabra de 4 letras: 4 huecos.");
+    HWND focus = GetFocus();
+    game.type(L'p');
+    CHECK(lastHeard() == L"P, est\u00e1. P, 3 huecos. Intentos 1, errores 0.");
+    game.type(L'x');
+    CHECK(lastHeard() == L"X, no est\u00e1. P, 3 huecos. Intentos 2, errores 1. Horca 1 de 10.");
+    const std::size_t before = Listener::liveRegions().size();
+    game.press(VK_F3);
+    CHECK(lastHeard() == L"P, 3 huecos. Intentos 2, errores 1. Horca 1 de 10. Probadas: P, X.");
+    game.press(VK_F4);
+    CHECK(lastHeard() == L"N\u00ba de Juegos 1. Palabras acertadas 0.");
+    CHECK(Listener::liveRegions().size() == before + 2);
+    // Asking moves nothing: the focus stays on the key it was on.
+    CHECK(GetFocus() == focus);
+    CHECK(game.shown("Label4") == L"2");
+}
+
 TEST_CASE("Eleven misses lose the round, and No ends the program")
 {
     Played game("PA\xD1O");
