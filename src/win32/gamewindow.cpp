@@ -204,6 +204,17 @@ bool GameWindow::translate(MSG &msg)
     if (enter && control != nullptr && control->design->kind == design::Kind::Button) {
         return false;
     }
+    // A button clicks when Space is released; the Space that handed the splash over is
+    // released here, on the key that took the focus, and must not guess it.
+    if (msg.wParam == VK_SPACE && msg.message == WM_KEYDOWN) {
+        m_spacePressedOn = msg.hwnd;
+    } else if (msg.wParam == VK_SPACE && msg.message == WM_KEYUP) {
+        const bool pressedHere = m_spacePressedOn == msg.hwnd;
+        m_spacePressedOn = nullptr;
+        if (!pressedHere) {
+            return true;
+        }
+    }
     return IsDialogMessageW(m_hwnd, &msg) != 0;
 }
 
