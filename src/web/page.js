@@ -211,7 +211,10 @@ class PageWindow {
         if (design.font) {
             made.style.font = cssFont(design.font);
         }
-        if (design.colour && design.kind !== 'Shape') {
+        // A line is drawn in its colour; a shape's colour is its hatching.
+        if (design.colour && design.kind === 'Line') {
+            made.style.background = design.colour;
+        } else if (design.colour && design.kind !== 'Shape') {
             made.style.color = design.colour;
         }
         if (design.background) {
@@ -522,6 +525,9 @@ class MenuBar {
                 list.setAttribute('role', 'menu');
                 list.hidden = true;
                 const menu = { name: item.name, key, button, list, items: [] };
+                // A click opens the menu and leaves the focus where it was, for the item
+                // chosen to find it there.
+                button.addEventListener('mousedown', (event) => event.preventDefault());
                 button.addEventListener('click', () => (menu.list.hidden ? this.open(menu, false) : this.closeMenus()));
                 button.addEventListener('mouseenter', () => {
                     if (this.openMenu && this.openMenu !== menu) {
@@ -546,6 +552,7 @@ class MenuBar {
                 button.setAttribute('aria-keyshortcuts', item.shortcut.replace('Ctrl', 'Control'));
                 this.shortcuts.set(item.shortcut, row);
             }
+            button.addEventListener('mousedown', (event) => event.preventDefault());
             button.addEventListener('click', () => this.choose(row));
             menu.items.push({ button, key, row });
         });
