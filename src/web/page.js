@@ -672,12 +672,17 @@ class Page {
         document.getElementById('again').addEventListener('click', () => location.reload());
         const help = document.getElementById('help');
         help.querySelector('[data-close]').addEventListener('click', () => help.close());
-        // The game's keys reach the game window wherever the focus is on the page.
+        // The window on the page takes the keys wherever the focus is: the splash all of
+        // them, the game window its shortcuts and menu keys.
         document.addEventListener('keydown', (event) => {
-            const game = this.windows.get(GAME);
-            if (!event.defaultPrevented && game && !game.element.hidden && !this.modal
-                && !game.element.contains(event.target) && game.menuBar) {
-                game.menuBar.keyDown(event);
+            if (event.defaultPrevented || this.modal) {
+                return;
+            }
+            for (const window of this.windows.values()) {
+                if (!window.closed && !window.element.hidden && !window.element.contains(event.target)
+                    && (window.id === SPLASH || window.menuBar)) {
+                    window.keyDown(event);
+                }
             }
         });
     }
