@@ -445,14 +445,41 @@ class PageWindow {
             - parseFloat(style.borderLeftWidth) - parseFloat(style.borderRightWidth);
     }
 
+    // A timer ticks every period until stopped. While the page is out of sight its ticks
+    // are held back, so that a page left in a background tab costs nothing; they start
+    // again, each a whole period later, when it is seen again.
     startTimer(row, milliseconds) {
         this.stopTimer(row);
-        this.timers.set(row, setInterval(() => this.page.event(this.id, row, true), milliseconds));
+        const timer = { milliseconds, interval: null };
+        timer.run = () => {
+            if (!document.hidden && timer.interval === null) {
+                timer.interval = setInterval(() => this.page.event(this.id, row, true), milliseconds);
+            }
+        };
+        timer.pause = () => {
+            clearInterval(timer.interval);
+            timer.interval = null;
+        };
+        this.timers.set(row, timer);
+        timer.run();
     }
 
     stopTimer(row) {
-        clearInterval(this.timers.get(row));
-        this.timers.delete(row);
+        const timer = this.timers.get(row);
+        if (timer) {
+            timer.pause();
+            this.timers.delete(row);
+        }
+    }
+
+    visibilityChanged() {
+        for (const timer of this.timers.values()) {
+            if (document.hidden) {
+                timer.pause();
+            } else {
+                timer.run();
+            }
+        }
     }
 
     stopTimers() {
@@ -672,6 +699,11 @@ class Page {
         document.getElementById('again').addEventListener('click', () => location.reload());
         const help = document.getElementById('help');
         help.querySelector('[data-close]').addEventListener('click', () => help.close());
+        document.addEventListener('visibilitychange', () => {
+            for (const window of this.windows.values()) {
+                window.visibilityChanged();
+            }
+        });
         // The window on the page takes the keys wherever the focus is: the splash all of
         // them, the game window its shortcuts and menu keys.
         document.addEventListener('keydown', (event) => {

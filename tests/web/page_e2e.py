@@ -482,6 +482,25 @@ def splash_by_click(s):
     wait_for(lambda: s.shown("Form1"), "the game window after a click on the panel")
 
 
+def decorations(s):
+    s.open(s.lists("decorations"))
+    s.hand_over()
+    colour = "return getComputedStyle(arguments[0]).color;"
+    seen = set()
+    deadline = time.monotonic() + 1.0
+    while time.monotonic() < deadline:
+        seen.add(s.js(colour, s.control("Label12")))
+        time.sleep(0.02)
+    check_equal(seen, {"rgb(255, 0, 0)", "rgb(255, 255, 0)"}, "the colours Novedad flashes in")
+    banner = "return arguments[0].querySelector('img').src;"
+    sponsor = s.js(banner, s.control("Image4"))
+    first_link = s.js(colour, s.control("Label15"))
+    wait_for(lambda: s.js(banner, s.control("Image4")) == s.js(banner, s.control("Image5")),
+             "the distributor's banner", timeout=7)
+    check(s.js(banner, s.control("Image4")) != sponsor, "the banner did not change")
+    check(s.js(colour, s.control("Label15")) != first_link, "the partner's address kept its colour")
+
+
 def empty_list(s):
     folder = s.lists("empty")
     open(os.path.join(s.root, folder, "informatica.TXT"), "wb").close()
@@ -548,6 +567,7 @@ SCENARIOS = {
     "splash_by_key": splash_by_key,
     "splash_by_timer": splash_by_timer,
     "splash_by_click": splash_by_click,
+    "decorations": decorations,
     "empty_list": empty_list,
     "accessibility": accessibility,
     "screenshots_dpr1": lambda s: screenshots(s, 1),
