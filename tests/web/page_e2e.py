@@ -254,6 +254,12 @@ def won_by_letters(s):
           and "Numero de fallos: 0" in report["text"], f"the report: {report['text']!r}")
     check("information" in report["icon"], "the report has no information icon")
     check_equal(report["buttons"], ["Aceptar"], "the report's buttons")
+    # The game waits for the answer while the page goes on: "Novedad" keeps flashing.
+    colours = set()
+    for _ in range(20):
+        colours.add(s.js("return getComputedStyle(arguments[0]).color;", s.control("Label12")))
+        time.sleep(0.03)
+    check_equal(len(colours), 2, "the colours Novedad shows while the report is open")
     s.screenshot("won-report")
     s.type(Keys.ENTER)  # the report's only button, by the keyboard
     question = s.message_box()
