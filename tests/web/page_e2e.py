@@ -89,7 +89,7 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-class Session:
+class Browser:
     """The page served beside a scenario's lists, open in one Chromium."""
 
     def __init__(self, page, artefacts, scale=1):
@@ -599,20 +599,20 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.artefacts, exist_ok=True)
     scale = 2 if args.scenario.endswith("dpr2") else 1
-    session = Session(os.path.abspath(args.page), args.artefacts, scale)
+    browser = Browser(os.path.abspath(args.page), args.artefacts, scale)
     try:
         scenario = SCENARIOS[args.scenario]
         if args.scenario == "help_and_mail":
-            scenario(session, args.author_mail)
+            scenario(browser, args.author_mail)
         else:
-            scenario(session)
+            scenario(browser)
     except (Failure, WebDriverException) as error:
-        session.screenshot(f"{args.scenario}-failed")
+        browser.screenshot(f"{args.scenario}-failed")
         traceback.print_exc()
         print(f"FAILED: {args.scenario}: {error}")
         return 1
     finally:
-        session.close()
+        browser.close()
     print(f"passed: {args.scenario}")
     return 0
 
