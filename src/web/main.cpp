@@ -52,6 +52,13 @@ EMSCRIPTEN_KEEPALIVE void quimbelo_splash_painted()
     startup().splashPainted();
 }
 
+// A screen reader's request on the game window: where the round stands (0), or the
+// counters (1).
+EMSCRIPTEN_KEEPALIVE void quimbelo_speak(int what)
+{
+    startup().speak(what);
+}
+
 // The page has time to spare; returns whether it has a use for more.
 EMSCRIPTEN_KEEPALIVE int quimbelo_idle()
 {

@@ -623,6 +623,14 @@ class MenuBar {
     keyDown(event) {
         const shortcut = event.key === 'F2' && !event.ctrlKey && !event.altKey ? 'F2'
             : event.ctrlKey && !event.altKey && event.key.toLowerCase() === 's' ? 'Ctrl+S' : '';
+        // What a screen reader is told on request: F3 the round, F4 the counters. F3 is
+        // the game's, not the browser's "find next".
+        const request = ['F3', 'F4'].indexOf(event.key);
+        if (request >= 0 && !event.ctrlKey && !event.altKey && !event.shiftKey) {
+            event.preventDefault();
+            this.window.page.speak(request);
+            return true;
+        }
         if (shortcut && this.shortcuts.has(shortcut)) {
             // Ctrl+S is the game's, not the browser's "save page".
             event.preventDefault();
@@ -755,6 +763,12 @@ class Page {
     typed(row, character) {
         if (!this.modal) {
             this.call('_quimbelo_typed', row, character);
+        }
+    }
+
+    speak(what) {
+        if (!this.modal) {
+            this.call('_quimbelo_speak', what);
         }
     }
 

@@ -108,6 +108,18 @@ void Startup::typed(int row, char32_t character)
     }
 }
 
+void Startup::speak(int what)
+{
+    if (!m_shown) {
+        return;
+    }
+    if (what == 0) {
+        m_game->play().speakRound();
+    } else {
+        m_game->play().speakCounters();
+    }
+}
+
 void Startup::closeRequested(page::WindowId window)
 {
     if (window == page::WindowId::Splash) {

@@ -30,6 +30,7 @@ public:
     void splashKey(char32_t character, bool withAlt);
     void menu(int item);
     void typed(int row, char32_t character);
+    void speak(int what);
     void closeRequested(page::WindowId window);
 
 private:

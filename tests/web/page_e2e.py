@@ -532,12 +532,25 @@ def empty_list(s):
 
 def accessibility(s):
     s.open(s.lists("access", all=["CASA"]))
+    said = lambda: s.js("return document.getElementById('announcer').textContent;")
+    wait_for(lambda: "Pulse una tecla para empezar." in said(), "the splash's hint said")
     s.hand_over()
+    wait_for(lambda: "Palabra de 4 letras" in said(), "the new word said")
     role, name, description, properties = s.ax_node("button", "Q")
     check_equal(description, "Tecla disponible", "Q's description")
     check(not properties.get("disabled"), "Q is disabled")
     check(properties.get("focused"), "Q has not the focus")
     s.key("Q").click()
+    wait_for(lambda: said().startswith("Q, no está."), "the miss said")
+    # Asked for, the counters and where the round stands; neither moves the focus.
+    s.type(Keys.F4)
+    wait_for(lambda: said() == "Nº de Juegos 1. Palabras acertadas 0.", "the counters said")
+    s.type(Keys.F3)
+    wait_for(lambda: "Intentos 1, errores 1." in said() and "Probadas: Q." in said(),
+             "the round said")
+    check_equal(s.focused_name(), "Letra_1", "the focus after F3 and F4")
+    check(any(node[0] == "status" and node[3].get("live") == "polite" for node in s.ax_nodes()),
+          "no polite live region")
     role, name, description, properties = s.ax_node("button", "Q")
     check_equal(description, "Tecla ya probada", "a tried key's description")
     check(properties.get("disabled"), "a tried key is not disabled")
