@@ -5,12 +5,17 @@
 //   bench_newround FOLDER [ROUNDS]
 //
 // FOLDER holds diccionario.TXT (the program's folder). Prints "name: value unit" lines.
+// Built with Emscripten too (bench/web), where FOLDER lies in the in-memory file system
+// and the same loop runs in the browser.
 
 #include "fakeform.h"
 #include "fakesurroundings.h"
 #include "game.h"
 #include "wordlist.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +40,21 @@ struct BenchSurroundings : FakeSurroundings
     std::mt19937 engine { 20240601u };
     void reseedRandom(double) override { }
     float nextRandom() override { return static_cast<float>(engine() >> 8) * 0x1.0p-24f; }
+};
+
+// In the browser a message box is answered by the player while the page goes on, and the
+// program waits for it through Asyncify: its box is such a wait too, so that a build with
+// Asyncify instruments the round's path as the page's build does. No box opens in a run.
+struct BenchForm : FakeForm
+{
+    quimbelo::MessageAnswer messageBox(
+        const std::string &text, quimbelo::MessageStyle style, const std::string &title) override
+    {
+#ifdef __EMSCRIPTEN__
+        emscripten_sleep(0);
+#endif
+        return FakeForm::messageBox(text, style, title);
+    }
 };
 
 using Clock = std::chrono::steady_clock;
@@ -121,7 +141,7 @@ int main(int argc, char **argv)
     const std::string path = folder + "/diccionario.TXT";
 
     // The handler itself: option 4 (Diccionario) selected, the list in the program folder.
-    FakeForm form;
+    BenchForm form;
     BenchSurroundings surroundings;
     surroundings.folder = folder;
     form.option = 4;
