@@ -20,6 +20,9 @@ build=${BENCH_BUILD_DIR:-$root/build/bench}
 runs=${BENCH_RUNS:-15}
 rounds=${BENCH_ROUNDS:-200}
 round_runs=${BENCH_WEB_ROUND_RUNS:-5}
+# Rounds before the measured ones: enough for the browser to have compiled the round's
+# code well (bench_newround says why). The first round is given apart.
+warm_up=100
 # shellcheck source=bench/lib.sh
 . "$root/bench/lib.sh"
 
@@ -99,16 +102,17 @@ swap=$(pick floor_swap_handover_ms)
 # --- A new round ---------------------------------------------------------------------------
 echo
 echo "### A new round from the dictionary (${rounds} rounds a load, ${round_runs} loads each, alternating with native, medians)"
-programs=(js/bench_newround_asyncify js/bench_newround_plain wasm/bench_newround_plain)
+programs=(js/bench_newround_asyncify js/bench_newround_asyncify_all js/bench_newround_plain
+    wasm/bench_newround_plain)
 $wasm_asyncify && programs+=(wasm/bench_newround_asyncify)
 : >"$work/rounds.txt"
 for _ in $(seq "$round_runs"); do
-    "$BENCH_NEWROUND" "$root/data" "$rounds" | sed 's/^/native_/' >>"$work/rounds.txt"
+    "$BENCH_NEWROUND" "$root/data" "$rounds" "$warm_up" | sed 's/^/native_/' >>"$work/rounds.txt"
     for program in "${programs[@]}"; do
         mount=${program%%/*}
         name=${program#*/}
         browser newround --page "/$mount/newround.html" --program "$name" --rounds "$rounds" \
-            --runs 1 --prefix "${mount}_${name#bench_newround_}_" >>"$work/rounds.txt"
+            --warm-up "$warm_up" --runs 1 --prefix "${mount}_${name#bench_newround_}_" >>"$work/rounds.txt"
     done
 done
 rpick() { pick_from "$work/rounds.txt" "$1"; }
@@ -116,27 +120,31 @@ native=$(rpick native_new_round_dictionary_ms)
 {
     show native_new_round_ms "$native" ms
     show native_new_round_count_pass_ms "$(rpick native_new_round_count_pass_ms)" ms
-    # What the page is built with: JavaScript's exceptions, for Asyncify (its dialogs).
-    for variant in js_asyncify js_plain wasm_plain wasm_asyncify; do
+    show native_new_round_first_ms "$(rpick native_new_round_first_ms)" ms
+    # The page's own build first: JavaScript's exceptions, for Asyncify (its dialogs), the
+    # word lists' reading left out of Asyncify (quimbelo_web_asyncify).
+    for variant in js_asyncify js_asyncify_all js_plain wasm_plain wasm_asyncify; do
         case $variant in
             js_asyncify) label=javascript_exceptions_asyncify ;;
+            js_asyncify_all) label=javascript_exceptions_asyncify_all ;;
             js_plain) label=javascript_exceptions ;;
             wasm_plain) label=wasm_exceptions ;;
             wasm_asyncify) label=wasm_exceptions_asyncify ;;
         esac
         if [ "$variant" = wasm_asyncify ] && ! $wasm_asyncify; then
-            echo "# web_new_round_ms_$label: not built, binaryen aborts on it:" \
-                "$(grep -m1 -o "wasm-opt[^']*--asyncify" "$work/wasm-asyncify.log" | cut -c1-40)... (SIGABRT)"
+            echo "# web_new_round_ms_$label: not built: wasm-opt --asyncify" \
+                "$(grep -m1 -o 'received SIG[A-Z]*' "$work/wasm-asyncify.log" || echo failed)"
             continue
         fi
         value=$(rpick "${variant}_new_round_dictionary_ms")
         show "web_new_round_ms_$label" "$value" ms
         show "web_new_round_count_pass_ms_$label" "$(rpick "${variant}_new_round_count_pass_ms")" ms
+        show "web_new_round_first_ms_$label" "$(rpick "${variant}_new_round_first_ms")" ms
         show "web_new_round_ratio_$label" "$(ratio "$value" "$native")" ""
     done
     for build_kind in js wasm; do
         mech=$([ $build_kind = js ] && echo javascript || echo wasm)
-        for variant in plain asyncify; do
+        for variant in plain asyncify asyncify_all; do
             wasm_file=$build-web-$mech/site/bench_newround_$variant.wasm
             [ -f "$wasm_file" ] && echo "# bench_newround_$variant.wasm, $mech exceptions: $(stat -c %s "$wasm_file") bytes"
         done

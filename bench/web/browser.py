@@ -4,7 +4,7 @@
 # 127.0.0.1 by a server of its own. Prints "name: value unit" lines, as bench/run.sh does.
 #
 #   browser.py [--mount NAME=DIR]... startup --runs N [--settle MS]
-#   browser.py [--mount NAME=DIR]... newround --program PATH --rounds N --runs N --prefix P
+#   browser.py [--mount NAME=DIR]... newround --program NAME --rounds N --warm-up N --runs N --prefix P
 #   browser.py [--mount NAME=DIR]... transfer --page PATH
 #
 # Each --mount serves DIR under /NAME/. "startup" loads /floor/bare.html, /game/ and
@@ -208,7 +208,8 @@ def startup(browser, args):
 
 def newround(browser, args):
     for _ in range(args.runs):
-        browser.fresh_load('%s?program=%s&rounds=%d' % (args.page, args.program, args.rounds))
+        browser.fresh_load('%s?program=%s&rounds=%d&warmup=%d'
+                           % (args.page, args.program, args.rounds, args.warm_up))
         lines = browser.driver.execute_async_script("""
             const done = arguments[arguments.length - 1];
             window.benchFinished.then(() => done(window.benchLines));""")
@@ -267,6 +268,7 @@ def main():
     n.add_argument('--page', required=True, help='path of newround.html, from the root')
     n.add_argument('--program', required=True)
     n.add_argument('--rounds', type=int, default=200)
+    n.add_argument('--warm-up', type=int, default=3)
     n.add_argument('--runs', type=int, default=5)
     n.add_argument('--prefix', default='')
     t = sub.add_parser('transfer')
