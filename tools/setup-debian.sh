@@ -28,8 +28,9 @@ test=(
     # The Windows program is tested under Wine. Debian 12 and 13 both name Wine's 64-bit
     # loader wine64.
     doctest-dev wine wine64 fonts-wine
-    # The web build, and Node to run its tests in.
-    emscripten nodejs
+    # The web build, Node to run its tests in, and Chromium driven by Selenium to play
+    # its page.
+    emscripten nodejs chromium chromium-driver python3-selenium
 )
 
 case "${1:-play}" in
