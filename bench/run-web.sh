@@ -97,6 +97,11 @@ swap=$(pick floor_swap_handover_ms)
     show_ms web_bare_swap_handover_ms "$swap"
     show web_handover_ratio "$(ratio "$handover" "$swap")" ""
     show_ms web_bare_swap_page_ms "$(pick floor_swap_first_frame_ms)"
+    echo "# the same at the marks, made at the start of those frames (before their layout):"
+    show_ms web_page_to_splash_mark_ms "$(pick game_first_frame_mark_ms)"
+    show_ms web_bare_text_page_mark_ms "$(pick floor_text_first_frame_mark_ms)"
+    show_ms web_handover_to_game_mark_ms "$(pick game_handover_mark_ms)"
+    show_ms web_bare_swap_handover_mark_ms "$(pick floor_swap_handover_mark_ms)"
 } | out
 
 # --- A new round ---------------------------------------------------------------------------

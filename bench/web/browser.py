@@ -12,7 +12,10 @@
 # the navigation to the first frame (the performance marks "floor:first-frame" and
 # "quimbelo:splash-frame"), then types a key on the splash or the first block and reads
 # the time from the key to the next window's first frame ("quimbelo:game-frame",
-# "floor:swap-frame"). "newround" runs newround.html with a program and prints its lines.
+# "floor:swap-frame"). Each page makes its mark in the animation frame that follows its
+# drawing, before the browser lays that frame out and paints it: the figures are taken
+# when that frame's work is done (a task posted from the mark runs after it), so that
+# layout done in the frame and layout forced earlier count alike. "newround" runs newround.html with a program and prints its lines.
 # "transfer" loads a page from an empty cache and storage and lists every file it fetched,
 # its service worker's included, with its size compressed by gzip -9.
 #
@@ -127,11 +130,20 @@ class Browser:
         self.cdp('Network.enable')
         self.cdp('Network.setCacheDisabled', cacheDisabled=True)
         # The time of the first key the page receives, on its own clock.
+        # The time of the frame's end after each mark, as the mark NAME:painted.
         self.cdp('Page.addScriptToEvaluateOnNewDocument', source="""
             window.benchKeyAt = null;
             addEventListener('keydown', event => {
                 if (window.benchKeyAt === null) window.benchKeyAt = event.timeStamp;
-            }, true);""")
+            }, true);
+            const mark = performance.mark.bind(performance);
+            performance.mark = (name, ...rest) => {
+                const entry = mark(name, ...rest);
+                const channel = new MessageChannel();
+                channel.port1.onmessage = () => mark(name + ':painted');
+                channel.port2.postMessage(null);
+                return entry;
+            };""")
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
@@ -178,17 +190,20 @@ def startup(browser, args):
 
     def window(path, first, second, prefix):
         browser.fresh_load(path)
-        frame = browser.mark(first)
+        frame = browser.mark(first + ':painted')
         if frame is None:
             sys.exit('%s made no mark %s' % (path, first))
         time.sleep(settle)
         browser.key()
-        swapped = browser.mark(second)
+        swapped = browser.mark(second + ':painted')
         pressed = browser.key_time()
         if swapped is None or pressed is None:
             sys.exit('%s made no mark %s after a key' % (path, second))
         show(prefix + '_first_frame_ms', frame, 'ms')
         show(prefix + '_handover_ms', swapped - pressed, 'ms')
+        # The marks themselves, at the start of those frames.
+        show(prefix + '_first_frame_mark_ms', browser.mark(first), 'ms')
+        show(prefix + '_handover_mark_ms', browser.mark(second) - pressed, 'ms')
 
     # One unmeasured load of each first, so that all find the same warm browser.
     for measured in [False] + [True] * args.runs:
@@ -196,10 +211,11 @@ def startup(browser, args):
         saved, sys.stdout = sys.stdout, out
         try:
             browser.fresh_load('/floor/bare.html')
-            frame = browser.mark('floor:first-frame')
+            frame = browser.mark('floor:first-frame:painted')
             if frame is None:
                 sys.exit('the bare page made no mark')
             show('floor_text_first_frame_ms', frame, 'ms')
+            show('floor_text_first_frame_mark_ms', browser.mark('floor:first-frame'), 'ms')
             window('/game/' + args.page, 'quimbelo:splash-frame', 'quimbelo:game-frame', 'game')
             window('/floor/swap.html', 'floor:first-frame', 'floor:swap-frame', 'floor_swap')
         finally:
