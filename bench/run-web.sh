@@ -151,7 +151,9 @@ native=$(rpick native_new_round_dictionary_ms)
         mech=$([ $build_kind = js ] && echo javascript || echo wasm)
         for variant in plain asyncify asyncify_all; do
             wasm_file=$build-web-$mech/site/bench_newround_$variant.wasm
-            [ -f "$wasm_file" ] && echo "# bench_newround_$variant.wasm, $mech exceptions: $(stat -c %s "$wasm_file") bytes"
+            if [ -f "$wasm_file" ]; then
+                echo "# bench_newround_$variant.wasm, $mech exceptions: $(stat -c %s "$wasm_file") bytes"
+            fi
         done
     done
     echo "# timers: cross-origin isolated (5 us) $(awk '/cross_origin_isolated:/ { s += $2; n++ } END { print s "/" n }' "$work/rounds.txt") loads"
@@ -165,8 +167,9 @@ grep '^#' "$work/transfer.txt"
 grep -v '^#' "$work/transfer.txt" | out
 echo "# load average at the end: $(loadavg)"
 
-[ -n "${BENCH_WEB_FIGURES:-}" ] && cp "$figures" "$BENCH_WEB_FIGURES"
-if [ -z "${BENCH_WEB_FIGURES:-}" ]; then
+if [ -n "${BENCH_WEB_FIGURES:-}" ]; then
+    cp "$figures" "$BENCH_WEB_FIGURES"
+else
     echo
     echo "## Goals"
     web_goals "$figures"
