@@ -265,9 +265,9 @@ def transfer(browser, site, args):
         total_raw += len(body)
         total_gz += packed
         print('# %s: %d bytes, %d gzip -9' % (rel, len(body), packed))
-    print('first_visit_files: %d files' % len(files))
-    show('first_visit_bytes_kb', total_raw / 1000, 'kB')
-    show('first_visit_gzip_kb', total_gz / 1000, 'kB')
+    print('web_first_visit_files: %d files' % len(files))
+    show('web_first_visit_bytes_kb', total_raw / 1000, 'kB')
+    show('web_first_visit_gzip_kb', total_gz / 1000, 'kB')
 
 
 def main():
