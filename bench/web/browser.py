@@ -26,7 +26,6 @@ import gzip
 import http.server
 import os
 import shutil
-import statistics
 import sys
 import tempfile
 import threading
