@@ -67,9 +67,15 @@ wasm_asyncify=true
 if ! cmake --build "$build-web-wasm" -j2 --target bench_newround_asyncify >"$work/wasm-asyncify.log" 2>&1; then
     wasm_asyncify=false
 fi
-# The game's page, as a player's browser fetches it.
-"$root/tools/play-web.sh" --build-only >&2
-page=$root/build/web-release/page
+# The game's page, as a player's browser fetches it: the static folder of
+# tools/build-web.sh where there is one (with its service worker), else the page's build.
+if [ -x "$root/tools/build-web.sh" ]; then
+    page=$("$root/tools/build-web.sh" | sed -n 's/^Folder: *//p')
+else
+    "$root/tools/play-web.sh" --build-only >&2
+    page=$root/build/web-release/page
+fi
+[ -f "$page/index.html" ] || { echo "no page built in '$page'" >&2; exit 1; }
 
 browser() {
     "$python" "$root/bench/web/browser.py" --mount "floor=$build-web-javascript/site" \
