@@ -28,7 +28,7 @@ function(quimbelo_web_lists site_dir)
     list(JOIN entries ",\n    " QUIMBELO_WEB_LISTS)
     set(QUIMBELO_WEB_LISTS "[\n    ${QUIMBELO_WEB_LISTS},\n]")
     configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/lists.js.in ${site_dir}/lists.js @ONLY)
-    foreach(script listtext.js listeditor.js)
+    foreach(script listtext.js listeditor.js offline.js)
         configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${script} ${site_dir}/${script} COPYONLY)
     endforeach()
     add_custom_target(quimbelo_web_lists ALL DEPENDS ${outputs})
@@ -72,4 +72,18 @@ function(quimbelo_web_offline site_dir)
         COMMENT "Writing the service worker"
         VERBATIM)
     add_dependencies(quimbelo_web_offline ${ARGN})
+endfunction()
+
+# The folder and the zip that a static host serves as they are, named with the version:
+# a copy of the page's folder, made afresh by tools/build-web.sh.
+function(quimbelo_web_package site_dir)
+    set(name quimbelo-${PROJECT_VERSION}-web)
+    add_custom_target(quimbelo_web_package
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${name} ${name}.zip
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${site_dir} ${name}
+        COMMAND ${CMAKE_COMMAND} -E tar cf ${name}.zip --format=zip ${name}
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+        COMMENT "Packing the page into ${name} and ${name}.zip"
+        VERBATIM)
+    add_dependencies(quimbelo_web_package quimbelo_web_offline)
 endfunction()
