@@ -18,11 +18,11 @@ windows=(
     "${play[@]}"
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
 )
-# The browser version: Debian's Emscripten, the Node its optimizer runs on, and the
-# renderer that draws the web app's icons.
+# The browser version: Debian's Emscripten, the Node its optimizer runs on, the renderer
+# that draws the web app's icons, and Python to serve the page.
 web=(
     cmake ninja-build
-    emscripten nodejs librsvg2-bin
+    emscripten nodejs librsvg2-bin python3
 )
 test=(
     "${windows[@]}"

@@ -37,7 +37,7 @@
         }
 
         build() {
-            const d = (this.dialog = element('dialog', { id: 'listas', 'aria-labelledby': 'listas-titulo' }));
+            const d = (this.dialog = element('dialog', { id: 'listas', class: 'window', 'aria-labelledby': 'listas-titulo' }));
             d.append(element('h2', { id: 'listas-titulo' }, 'Listas de palabras'));
             this.notice = element('p', { id: 'listas-aviso', role: 'alert' });
             d.append(this.notice);
@@ -47,7 +47,7 @@
             }
             const tabs = element('div', { role: 'tablist', 'aria-label': 'Listas' });
             this.tabs = this.store.lists.map((list) => {
-                const tab = element('button', { type: 'button', role: 'tab', id: 'lista-' + list.name,
+                const tab = element('button', { type: 'button', class: 'button', role: 'tab', id: 'lista-' + list.name,
                                                 'aria-controls': 'listas-texto' }, list.file);
                 tab.addEventListener('click', () => this.choose(list));
                 tabs.append(tab);
@@ -63,7 +63,7 @@
 
             const buttons = element('div', { class: 'listas-botones' });
             const button = (id, caption, action) => {
-                const b = element('button', { type: 'button', id }, caption);
+                const b = element('button', { type: 'button', class: 'button', id }, caption);
                 b.addEventListener('click', () => this.run(action));
                 buttons.append(b);
                 return b;
@@ -81,11 +81,12 @@
             this.problem = element('p', { id: 'listas-error', role: 'alert' });
             d.append(this.problem);
 
-            // A question asked inside the editor, in Spanish, answered "Sí" or "No".
-            this.question = element('dialog', { id: 'listas-pregunta', 'aria-describedby': 'listas-pregunta-texto' });
+            // A question asked inside the editor: the button that goes ahead says what it
+            // does, the other leaves everything as it is.
+            this.question = element('dialog', { id: 'listas-pregunta', class: 'window', 'aria-describedby': 'listas-pregunta-texto' });
             this.questionText = element('p', { id: 'listas-pregunta-texto' });
-            const yes = element('button', { type: 'button', id: 'listas-si' }, 'Sí');
-            const no = element('button', { type: 'button', id: 'listas-no' }, 'No');
+            const yes = element('button', { type: 'button', class: 'button', id: 'listas-si' });
+            const no = element('button', { type: 'button', class: 'button', id: 'listas-no' }, 'Cancelar');
             yes.addEventListener('click', () => this.question.close('si'));
             no.addEventListener('click', () => this.question.close('no'));
             this.question.append(this.questionText, yes, no);
@@ -98,11 +99,12 @@
             document.body.append(d);
         }
 
-        ask(question) {
+        ask(question, goAhead) {
             this.questionText.textContent = question;
+            this.question.querySelector('#listas-si').textContent = goAhead;
             this.question.returnValue = 'no';
             this.question.showModal();
-            this.question.querySelector('#listas-si').focus();
+            this.question.querySelector('#listas-no').focus();
             return new Promise((resolve) => {
                 this.question.addEventListener('close', () => resolve(this.question.returnValue === 'si'), { once: true });
             });
@@ -130,7 +132,7 @@
         }
 
         async close() {
-            if (this.dirty() && !(await this.ask('Hay cambios sin guardar en ' + this.list.file + '. ¿Cerrar sin guardarlos?'))) {
+            if (this.dirty() && !(await this.ask('Hay cambios sin guardar en ' + this.list.file + '. ¿Cerrar sin guardarlos?', 'Cerrar sin guardar'))) {
                 return;
             }
             this.shown.delete(this.list.file);
@@ -139,7 +141,7 @@
 
         async choose(list) {
             if (list !== this.list && this.dirty()
-                && !(await this.ask('Hay cambios sin guardar en ' + this.list.file + '. ¿Dejarlos sin guardar?'))) {
+                && !(await this.ask('Hay cambios sin guardar en ' + this.list.file + '. ¿Dejarlos sin guardar?', 'Dejar sin guardar'))) {
                 return;
             }
             this.shown.delete(this.list.file);
@@ -232,7 +234,7 @@
                 return;
             }
             if (this.dirty() && !(await this.ask('Hay cambios sin guardar en ' + this.list.file + '. ¿Reemplazarlos por '
-                                                 + file.name + '?'))) {
+                                                 + file.name + '?', 'Reemplazar'))) {
                 return;
             }
             await this.keep(this.list, new Uint8Array(await file.arrayBuffer()));
@@ -250,7 +252,8 @@
         }
 
         async restore() {
-            if (!(await this.ask('¿Volver a la lista ' + this.list.file + ' que viene con el juego? Tus cambios se perderán.'))) {
+            if (!(await this.ask('¿Volver a la lista ' + this.list.file + ' que viene con el juego? Tus cambios se perderán.',
+                                   'Restaurar'))) {
                 return;
             }
             const list = this.list;

@@ -64,10 +64,12 @@ class ListsInThePage(unittest.TestCase):
         return bool(games) and games[0].is_displayed()
 
     def play_theme(self, option):
-        """Starts a round on a theme by its option button; returns the hidden word as shown."""
-        before = self.control('Label11').text
+        """Starts a round on another theme by its option button; returns the hidden word
+        as shown. The round is drawn as the option's change is handled."""
+        radio = self.control(option).find_element(By.CSS_SELECTOR, 'input')
+        self.assertFalse(radio.is_selected(), 'the theme is already chosen')
         self.control(option).click()
-        self.wait(lambda: self.control('Label11').text != before or self.message(), what='a new round')
+        self.wait(radio.is_selected, what='the theme chosen')
         return self.control('Pelicula1').text
 
     def press_key(self, caption):
