@@ -2,6 +2,22 @@
 # The page's word lists, its editor, its service worker and its manifest, written into the
 # folder that a static host serves.
 
+# Copies files into the page's folder at build time, so that a folder emptied is
+# written again whole; appends the copies to the list named list_name.
+function(quimbelo_web_copy site_dir list_name)
+    set(copies ${${list_name}})
+    foreach(file IN LISTS ARGN)
+        get_filename_component(name ${file} NAME)
+        add_custom_command(OUTPUT ${site_dir}/${name}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${site_dir}
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${site_dir}/${name}
+            DEPENDS ${file}
+            VERBATIM)
+        list(APPEND copies ${site_dir}/${name})
+    endforeach()
+    set(${list_name} ${copies} PARENT_SCOPE)
+endfunction()
+
 # The shipped lists, gzip-compressed here so that they travel compressed whatever the
 # host, and the script that keeps them in the browser, told each list's name, address and
 # the date it carries while as shipped: one derived from its bytes, before 2000 (see
@@ -27,10 +43,10 @@ function(quimbelo_web_lists site_dir)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${QUIMBELO_LIST_FILES})
     list(JOIN entries ",\n    " QUIMBELO_WEB_LISTS)
     set(QUIMBELO_WEB_LISTS "[\n    ${QUIMBELO_WEB_LISTS},\n]")
-    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/lists.js.in ${site_dir}/lists.js @ONLY)
-    foreach(script listtext.js listeditor.js offline.js lists.css)
-        configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${script} ${site_dir}/${script} COPYONLY)
-    endforeach()
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/lists.js.in ${CMAKE_CURRENT_BINARY_DIR}/lists.js @ONLY)
+    quimbelo_web_copy(${site_dir} outputs ${CMAKE_CURRENT_BINARY_DIR}/lists.js
+        ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/listtext.js ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/listeditor.js
+        ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/offline.js ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/lists.css)
     add_custom_target(quimbelo_web_lists ALL DEPENDS ${outputs})
 endfunction()
 
@@ -40,13 +56,14 @@ function(quimbelo_web_manifest site_dir)
     set(outputs)
     foreach(size 192 512)
         add_custom_command(OUTPUT ${site_dir}/icon-${size}.png
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${site_dir}
             COMMAND ${QUIMBELO_RSVG} -w ${size} -h ${size} -o ${site_dir}/icon-${size}.png
                     ${PROJECT_SOURCE_DIR}/assets/icon.svg
             DEPENDS ${PROJECT_SOURCE_DIR}/assets/icon.svg
             COMMENT "Drawing the page's icon at ${size} pixels")
         list(APPEND outputs ${site_dir}/icon-${size}.png)
     endforeach()
-    file(CONFIGURE OUTPUT ${site_dir}/manifest.webmanifest @ONLY CONTENT [[{
+    file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/manifest.webmanifest @ONLY CONTENT [[{
   "name": "@QUIMBELO_PRODUCT@",
   "short_name": "@PROJECT_NAME@",
   "description": "@PROJECT_DESCRIPTION@",
@@ -60,6 +77,7 @@ function(quimbelo_web_manifest site_dir)
   ]
 }
 ]])
+    quimbelo_web_copy(${site_dir} outputs ${CMAKE_CURRENT_BINARY_DIR}/manifest.webmanifest)
     add_custom_target(quimbelo_web_icons ALL DEPENDS ${outputs})
 endfunction()
 
