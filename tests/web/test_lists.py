@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The word lists in the page, played in headless Chromium: edited and read at the next round, kept across a reload and a restart, uploaded, downloaded, restored, refused, and the page served by its service worker with the server gone.
-#   test_lists.py PAGE_FOLDER DATA_FOLDER
+#   test_lists.py PAGE_FOLDER DATA_FOLDER [unittest options and test names]
 import os
 import sys
 import tempfile
@@ -291,6 +291,67 @@ class ListsInThePage(unittest.TestCase):
             self.assertEqual(self.download(file), self.shipped(file))
         self.close_editor()
 
+    def test_two_tabs_keep_each_others_lists(self):
+        self.open_page()
+        first = self.driver.current_window_handle
+        self.driver.switch_to.new_window('tab')
+        second = self.driver.current_window_handle
+        self.open_page()
+        # Each tab writes only the list it saves: the second tab, which has not heard of
+        # the first tab's save (its word is silenced here), must not write its older copy
+        # of propios.TXT over the first tab's when it saves peliculas.TXT.
+        self.driver.switch_to.window(first)
+        self.driver.execute_script('BroadcastChannel.prototype.postMessage = function () {};')
+        self.open_editor('propios.TXT')
+        self.type_list('uno')
+        self.save()
+        self.driver.switch_to.window(second)
+        self.open_editor('peliculas.TXT')
+        self.type_list('dos')
+        self.save()
+        self.close_editor()
+        self.driver.switch_to.window(first)
+        self.reload()
+        self.open_page()
+        self.open_editor('propios.TXT')
+        self.assertEqual(self.editor_text(), 'uno')
+        self.open_editor('peliculas.TXT')
+        self.assertEqual(self.editor_text(), 'dos')
+        # A tab that hears of a save reads the saved list at its next round.
+        self.open_editor('propios.TXT')
+        self.type_list('tres')
+        self.save()
+        self.driver.switch_to.window(second)
+        self.assertEqual(self.play_theme('Option1'), '----')
+        self.press_key('T')
+        self.assertEqual(self.control('Pelicula1').text, 'T---')
+
+    def test_a_list_as_shipped_follows_a_new_version_and_a_players_list_stays(self):
+        self.open_page()
+        # As an earlier version would have left them in IndexedDB: propios.TXT as that
+        # version shipped it, dated with its stamp before 2000, and peliculas.TXT as the
+        # player saved it.
+        self.driver.execute_async_script('''
+            const done = arguments[arguments.length - 1];
+            const request = indexedDB.open('/quimbelo');
+            request.onsuccess = () => {
+                const transaction = request.result.transaction(['FILE_DATA'], 'readwrite');
+                const store = transaction.objectStore('FILE_DATA');
+                const file = (text, time) => ({ timestamp: new Date(time), mode: 0o100666,
+                                                contents: new TextEncoder().encode(text) });
+                store.put(file('viejo', Date.UTC(1990, 0, 1)), '/quimbelo/propios.TXT');
+                store.put(file('mía', Date.UTC(2024, 0, 1)), '/quimbelo/peliculas.TXT');
+                transaction.oncomplete = () => done();
+            };''')
+        self.reload()
+        self.open_page()
+        self.open_editor('propios.TXT')
+        self.assertEqual(self.state(), 'Tal como viene con el juego.')
+        self.assertEqual(self.download('propios.TXT'), self.shipped('propios.TXT'))
+        self.open_editor('peliculas.TXT')
+        self.assertEqual(self.state(), 'Cambiada por ti. El juego la lee al empezar cada partida.')
+        self.assertEqual(self.editor_text(), 'mía')
+
     def test_list_text_rules_in_the_browser(self):
         self.open_page()
         with open(os.path.join(HERE, 'listtext_cases.js'), encoding='utf-8') as f:
@@ -312,4 +373,4 @@ class ListsInThePage(unittest.TestCase):
 
 
 if __name__ == '__main__':
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
