@@ -34,13 +34,18 @@ std::string PageSurroundings::programFolder() const
 
 void PageSurroundings::openTextFile(const std::string &path)
 {
-    // The help file is written in Windows-1252, as the desktop's editor reads it; one
-    // that cannot be read shows empty, as a missing file opens an empty editor.
+    // Read as the desktop's text editor reads a file: UTF-8 where it is valid UTF-8 (its
+    // byte order mark left out), Windows-1252 otherwise. A file that cannot be read shows
+    // empty, as a missing file opens an empty editor.
     const std::filesystem::path file = pathFromText(path);
     std::ifstream in(file, std::ios::binary);
-    const std::string bytes { std::istreambuf_iterator<char>(in),
-        std::istreambuf_iterator<char>() };
-    page::showText(textFromPath(file.filename()), cp1252::toUtf8(bytes));
+    std::string bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.erase(0, kByteOrderMark.size());
+    }
+    page::showText(
+        textFromPath(file.filename()), cp1252::isValidUtf8(bytes) ? bytes : cp1252::toUtf8(bytes));
 }
 
 void PageSurroundings::openMailLink(const std::string &url)

@@ -50,7 +50,7 @@ public:
         m_widgets.startTimer(timer, milliseconds);
     }
     void stopTimer(const design::Control &timer) override { m_widgets.stopTimer(timer); }
-    void announce(std::string_view utf8) { m_widgets.announce(utf8); }
+    void announce(std::string_view utf8) override { m_widgets.announce(utf8); }
     std::string text(const design::Control &box) const override;
     void setText(const design::Control &box, std::string_view utf8) override;
     void setEnabled(const design::Control &control, bool enabled) override;

@@ -211,7 +211,10 @@ class PageWindow {
         if (design.font) {
             made.style.font = cssFont(design.font);
         }
-        if (design.colour && design.kind !== 'Shape') {
+        // A line is drawn in its colour; a shape's colour is its hatching.
+        if (design.colour && design.kind === 'Line') {
+            made.style.background = design.colour;
+        } else if (design.colour && design.kind !== 'Shape') {
             made.style.color = design.colour;
         }
         if (design.background) {
@@ -442,14 +445,41 @@ class PageWindow {
             - parseFloat(style.borderLeftWidth) - parseFloat(style.borderRightWidth);
     }
 
+    // A timer ticks every period until stopped. While the page is out of sight its ticks
+    // are held back, so that a page left in a background tab costs nothing; they start
+    // again, each a whole period later, when it is seen again.
     startTimer(row, milliseconds) {
         this.stopTimer(row);
-        this.timers.set(row, setInterval(() => this.page.event(this.id, row, true), milliseconds));
+        const timer = { milliseconds, interval: null };
+        timer.run = () => {
+            if (!document.hidden && timer.interval === null) {
+                timer.interval = setInterval(() => this.page.event(this.id, row, true), milliseconds);
+            }
+        };
+        timer.pause = () => {
+            clearInterval(timer.interval);
+            timer.interval = null;
+        };
+        this.timers.set(row, timer);
+        timer.run();
     }
 
     stopTimer(row) {
-        clearInterval(this.timers.get(row));
-        this.timers.delete(row);
+        const timer = this.timers.get(row);
+        if (timer) {
+            timer.pause();
+            this.timers.delete(row);
+        }
+    }
+
+    visibilityChanged() {
+        for (const timer of this.timers.values()) {
+            if (document.hidden) {
+                timer.pause();
+            } else {
+                timer.run();
+            }
+        }
     }
 
     stopTimers() {
@@ -522,6 +552,9 @@ class MenuBar {
                 list.setAttribute('role', 'menu');
                 list.hidden = true;
                 const menu = { name: item.name, key, button, list, items: [] };
+                // A click opens the menu and leaves the focus where it was, for the item
+                // chosen to find it there.
+                button.addEventListener('mousedown', (event) => event.preventDefault());
                 button.addEventListener('click', () => (menu.list.hidden ? this.open(menu, false) : this.closeMenus()));
                 button.addEventListener('mouseenter', () => {
                     if (this.openMenu && this.openMenu !== menu) {
@@ -546,6 +579,7 @@ class MenuBar {
                 button.setAttribute('aria-keyshortcuts', item.shortcut.replace('Ctrl', 'Control'));
                 this.shortcuts.set(item.shortcut, row);
             }
+            button.addEventListener('mousedown', (event) => event.preventDefault());
             button.addEventListener('click', () => this.choose(row));
             menu.items.push({ button, key, row });
         });
@@ -665,12 +699,22 @@ class Page {
         document.getElementById('again').addEventListener('click', () => location.reload());
         const help = document.getElementById('help');
         help.querySelector('[data-close]').addEventListener('click', () => help.close());
-        // The game's keys reach the game window wherever the focus is on the page.
+        document.addEventListener('visibilitychange', () => {
+            for (const window of this.windows.values()) {
+                window.visibilityChanged();
+            }
+        });
+        // The window on the page takes the keys wherever the focus is: the splash all of
+        // them, the game window its shortcuts and menu keys.
         document.addEventListener('keydown', (event) => {
-            const game = this.windows.get(GAME);
-            if (!event.defaultPrevented && game && !game.element.hidden && !this.modal
-                && !game.element.contains(event.target) && game.menuBar) {
-                game.menuBar.keyDown(event);
+            if (event.defaultPrevented || this.modal) {
+                return;
+            }
+            for (const window of this.windows.values()) {
+                if (!window.closed && !window.element.hidden && !window.element.contains(event.target)
+                    && (window.id === SPLASH || window.menuBar)) {
+                    window.keyDown(event);
+                }
             }
         });
     }
