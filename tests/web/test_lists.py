@@ -27,15 +27,33 @@ UNCLOSED_QUOTE = ('La lista de palabras tiene una comilla sin cerrar en la líne
 
 
 class ListsInThePage(unittest.TestCase):
+    # One browser for all the tests, each on a server of its own: another port is
+    # another origin, whose storage and service worker start empty.
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = browser.Browser()
+        browser.start_or_skip(cls.browser)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.remove()
+
     def setUp(self):
         self.server = browser.Server(PAGE)
-        self.browser = browser.Browser()
-        self.driver = browser.start_or_skip(self.browser)
+        self.driver = self.browser.driver
 
     def tearDown(self):
-        self.browser.remove()
         if self.server:
             self.server.stop()
+        # The next test starts from one tab, which leaves nothing of this one running.
+        handles = self.browser.driver.window_handles
+        for handle in handles[1:]:
+            self.browser.driver.switch_to.window(handle)
+            self.browser.driver.close()
+        self.browser.driver.switch_to.window(handles[0])
+        self.driver = self.browser.driver
+        self.driver.get('about:blank')
+        self.accept_leaving()
 
     # The page and the game
 
@@ -49,14 +67,14 @@ class ListsInThePage(unittest.TestCase):
         return self.driver.find_element(By.CSS_SELECTOR, '[data-window="Form1"] [data-name="%s"]' % name)
 
     def open_page(self):
-        """Opens the page and hands the splash over by a key: the game window shows a
-        round's hidden word."""
+        """Opens the page and hands the splash over by a letter, which the game does not
+        take as a guess: the game window shows a round's hidden word."""
         self.driver.get(self.server.url if self.server else self.url)
         self.url = self.driver.current_url
         self.wait(lambda: self.driver.find_elements(By.CSS_SELECTOR, '[data-window="frmSplash"]')
                   or self.game_shown(), what='the splash')
         if not self.game_shown():
-            ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+            ActionChains(self.driver).send_keys('x').perform()
         self.wait(lambda: self.game_shown() and self.control('Pelicula1').text, what='the game window')
 
     def game_shown(self):
@@ -139,6 +157,9 @@ class ListsInThePage(unittest.TestCase):
 
     def reload(self):
         self.driver.refresh()
+        self.accept_leaving()
+
+    def accept_leaving(self):
         try:
             # A page with a list the browser did not keep asks before it goes.
             self.driver.switch_to.alert.accept()
