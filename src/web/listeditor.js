@@ -91,6 +91,17 @@
             no.addEventListener('click', () => this.question.close('no'));
             this.question.append(this.questionText, yes, no);
             d.append(this.question);
+            // Keys typed in the editor are the editor's: none reaches the game's windows,
+            // whose menus would take F2 or Ctrl+S. Ctrl+S saves the list, as in an editor.
+            d.addEventListener('keydown', (event) => {
+                event.stopPropagation();
+                if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 's') {
+                    event.preventDefault();
+                    if (!this.question.open) {
+                        this.run(() => this.save());
+                    }
+                }
+            });
             // Escape would close the editor over unsaved text: it asks first, as Cerrar does.
             d.addEventListener('cancel', (event) => {
                 event.preventDefault();

@@ -175,8 +175,16 @@ class ListsInThePage(unittest.TestCase):
         self.assertTrue(self.editor_text().startswith('perro\ngato\n'))
         self.type_list('ñandú')
         self.assertEqual(self.state(), 'Con cambios sin guardar.')
-        self.save()
+        # The editor's keys are its own: F2 starts no round, and Ctrl+S saves the list
+        # where the game window would end the game.
+        rounds = self.control('Label11').text
+        area = self.driver.find_element(By.ID, 'listas-texto')
+        area.send_keys(Keys.F2)
+        area.send_keys(Keys.CONTROL, 's')
+        self.wait(lambda: self.state().startswith('Guardada') or self.problem(), what='the save')
         self.assertEqual(self.problem(), '')
+        self.assertEqual(self.control('Label11').text, rounds)
+        self.assertTrue(self.game_shown())
         # Saved in Windows-1252, one byte a letter, with the list's CR LF.
         self.assertEqual(self.download('propios.TXT'), 'ñandú'.encode('cp1252'))
         self.close_editor()
