@@ -2,6 +2,8 @@
 // The splash's and About's controls under the play layer.
 #include "formwidgets.h"
 
+#include "announcer.h"
+
 #include "labelfit.h"
 #include "twips.h"
 
@@ -43,6 +45,11 @@ void FormWidgets::startTimer(const design::Control &timer, int milliseconds)
 void FormWidgets::stopTimer(const design::Control &timer)
 {
     m_controls.get<QTimer>(timer.name, timer.index)->stop();
+}
+
+void FormWidgets::announce(std::string_view utf8)
+{
+    qt::announce(m_window, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 } // namespace quimbelo::qt

@@ -23,6 +23,7 @@ public:
     void setCaption(const design::Control &control, std::string_view utf8) override;
     void startTimer(const design::Control &timer, int milliseconds) override;
     void stopTimer(const design::Control &timer) override;
+    void announce(std::string_view utf8) override;
 
 private:
     QWidget *m_window;

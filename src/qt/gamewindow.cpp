@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gamewindow.h"
 
+#include "announcer.h"
+
 #include "form1.h"
 #include "heldkeyfilter.h"
 #include "imagebox.h"
@@ -350,6 +352,11 @@ void GameWindow::startTimer(const Control &timer, int milliseconds)
 void GameWindow::stopTimer(const Control &timer)
 {
     widget<QTimer>(timer)->stop();
+}
+
+void GameWindow::announce(std::string_view utf8)
+{
+    qt::announce(this, fromUtf8(utf8));
 }
 
 MessageAnswer GameWindow::messageBox(

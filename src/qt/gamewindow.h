@@ -76,6 +76,7 @@ public:
     void setFocus(const quimbelo::design::Control &control) override;
     void startTimer(const quimbelo::design::Control &timer, int milliseconds) override;
     void stopTimer(const quimbelo::design::Control &timer) override;
+    void announce(std::string_view utf8) override;
     quimbelo::MessageAnswer messageBox(
         std::string_view text, quimbelo::MessageStyle style, std::string_view title) override;
     void showAbout() override;

@@ -684,6 +684,14 @@ class MenuBar {
 }
 
 // The page: its windows, dialogs and live region, and the way into the program.
+//
+// The windows the program builds are <section> elements in #desktop (About a <dialog>),
+// each control an element with data-name set to its design name ("Letra_19"). What the
+// page offers beyond the desktop's windows (the help text, the end of the game) lives in
+// index.html: a further panel is one more <dialog> there, opened by a script of its own,
+// and a page's own menu can sit beside the design's in the game window's .menubar. The
+// game's keys reach the program only through Page's calls below, and not while a modal
+// dialog (this.modal) is open.
 class Page {
     constructor() {
         this.desktop = document.getElementById('desktop');

@@ -89,7 +89,7 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-class Session:
+class Browser:
     """The page served beside a scenario's lists, open in one Chromium."""
 
     def __init__(self, page, artefacts, scale=1):
@@ -447,24 +447,33 @@ def help_and_mail(s, author_mail):
 
 
 def splash_by_key(s):
-    s.open(s.lists("splashkey"))
-    check_equal(s.caption("lblVersion", "frmSplash"), "Versión 2.0.0", "the splash's version")
-    s.screenshot("splash")
-    splash = s.driver.find_element(By.CSS_SELECTOR, "[data-window='frmSplash']")
-    # Keys that type nothing and clicks beside the panel's surface leave it.
-    splash.send_keys(Keys.ARROW_LEFT, Keys.SHIFT, Keys.F3)
-    s.control("lblProductName", "frmSplash").click()
-    s.control("imgLogo", "frmSplash").click()
-    check(s.shown("frmSplash") and not s.shown("Form1"), "the splash went without a typed key")
-    started = time.monotonic()
-    s.type("q")
-    wait_for(lambda: s.shown("Form1"), "the game window after a key")
-    check(time.monotonic() - started < 2.0, "the key took the timer's time")
+    # On a busy machine the splash's three seconds may run out before the keys below are
+    # sent: the page is opened again, up to three times, until they all came in time.
+    for attempt in range(3):
+        s.open(s.lists(f"splashkey{attempt}"))
+        if attempt == 0:
+            check_equal(s.caption("lblVersion", "frmSplash"), "Versión 2.0.0", "the splash's version")
+            s.screenshot("splash")
+        splash = s.driver.find_element(By.CSS_SELECTOR, "[data-window='frmSplash']")
+        # Keys that type nothing and clicks beside the panel's surface leave it.
+        splash.send_keys(Keys.ARROW_LEFT, Keys.SHIFT, Keys.F3)
+        s.control("lblProductName", "frmSplash").click()
+        s.control("imgLogo", "frmSplash").click()
+        stayed = s.shown("frmSplash") and not s.shown("Form1")
+        s.type("q")
+        wait_for(lambda: s.shown("Form1"), "the game window after a key")
+        wait_for(lambda: s.js("return performance.getEntriesByName('quimbelo:game-frame').length;"),
+                 "the game window's first frame")
+        shown_after = s.js("return performance.getEntriesByName('quimbelo:game-frame')[0].startTime"
+                           " - performance.getEntriesByName('quimbelo:splash-frame')[0].startTime;")
+        if shown_after < 2900:
+            break
+    else:
+        raise Failure("the keys never reached the splash within its three seconds")
+    check(stayed, "the splash went without a typed key")
     check(not s.js("return !!document.querySelector('[data-window=frmSplash]');"),
           "the splash is still on the page")
     check_equal(s.caption("Label4"), "0", "the tries: the key reached the game window")
-    wait_for(lambda: s.js("return performance.getEntriesByName('quimbelo:game-frame').length;"),
-             "the game window's first frame")
     check_equal(s.js("return performance.getEntriesByName('quimbelo:splash-frame').length;"), 1,
                 "the splash's first frames")
 
@@ -590,20 +599,20 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.artefacts, exist_ok=True)
     scale = 2 if args.scenario.endswith("dpr2") else 1
-    session = Session(os.path.abspath(args.page), args.artefacts, scale)
+    browser = Browser(os.path.abspath(args.page), args.artefacts, scale)
     try:
         scenario = SCENARIOS[args.scenario]
         if args.scenario == "help_and_mail":
-            scenario(session, args.author_mail)
+            scenario(browser, args.author_mail)
         else:
-            scenario(session)
+            scenario(browser)
     except (Failure, WebDriverException) as error:
-        session.screenshot(f"{args.scenario}-failed")
+        browser.screenshot(f"{args.scenario}-failed")
         traceback.print_exc()
         print(f"FAILED: {args.scenario}: {error}")
         return 1
     finally:
-        session.close()
+        browser.close()
     print(f"passed: {args.scenario}")
     return 0
 
