@@ -13,22 +13,11 @@ case "${1:-}" in
 esac
 
 # Emscripten, Node for its optimizer, and Python for the web server, from Debian.
-missing=()
-for package in cmake ninja-build emscripten nodejs python3; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [ "$status" = "install ok installed" ] || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/tools/setup-debian.sh" web
 
 build=$root/build/web-release
 emcmake cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIMBELO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target quimbelo_web
+cmake --build "$build" -j2
 page=$build/page
 if $build_only; then
     echo "Built $page"
