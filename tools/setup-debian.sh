@@ -19,10 +19,11 @@ windows=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
 )
 # The browser version: Debian's Emscripten, the Node its optimizer runs on, the renderer
-# that draws the web app's icons, and Python to serve the page.
+# that draws the web app's icons and the tools that make them and the lists small, and
+# Python to serve the page.
 web=(
     cmake ninja-build
-    emscripten nodejs librsvg2-bin python3
+    emscripten nodejs librsvg2-bin pngquant zopfli python3
 )
 test=(
     "${windows[@]}"
