@@ -379,6 +379,10 @@ class PageWindow {
             return;
         }
         control.image.src = picture.url();
+        if (this.id === SPLASH) {
+            // Decoded while the rest of the splash is built: it is shown only once they are.
+            picture.decode();
+        }
         box.style.background = picture.background || control.design.background;
         if (!control.design.flags.includes('stretched')) {
             const size = picture.size();
