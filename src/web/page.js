@@ -10,9 +10,10 @@
 const PROGRAM_FOLDER = '/quimbelo';
 
 // The program's code, compiled as it arrives from the moment this script runs, while the
-// rest of the page is still fetched and read: startQuimbelo() hands it to the module.
+// rest of the page is still fetched and read: startQuimbelo() hands it to the module. The
+// page's head names the file, which it starts fetching.
 const compiledProgram = (() => {
-    const file = 'quimbelo.wasm';
+    const file = document.getElementById('program-code').href;
     const streamed = WebAssembly.compileStreaming ? WebAssembly.compileStreaming(fetch(file))
         : Promise.reject(new Error('no streaming'));
     // A server that does not call it application/wasm gets it compiled whole.
