@@ -9,6 +9,18 @@
 // and the help text there.
 const PROGRAM_FOLDER = '/quimbelo';
 
+// The program's code, compiled as it arrives from the moment this script runs, while the
+// rest of the page is still fetched and read: startQuimbelo() hands it to the module. The
+// page's head names the file, which it starts fetching.
+const compiledProgram = (() => {
+    const file = document.getElementById('program-code').href;
+    const streamed = WebAssembly.compileStreaming ? WebAssembly.compileStreaming(fetch(file))
+        : Promise.reject(new Error('no streaming'));
+    // A server that does not call it application/wasm gets it compiled whole.
+    return streamed.catch(() => fetch(file).then((response) => response.arrayBuffer())
+        .then((bytes) => WebAssembly.compile(bytes)));
+})();
+
 // The windows, by the numbers the program gives them (page.h's WindowId).
 const GAME = 0;
 const SPLASH = 1;
@@ -368,6 +380,10 @@ class PageWindow {
             return;
         }
         control.image.src = picture.url();
+        if (this.id === SPLASH) {
+            // Decoded while the rest of the splash is built: it is shown only once they are.
+            picture.decode();
+        }
         box.style.background = picture.background || control.design.background;
         if (!control.design.flags.includes('stretched')) {
             const size = picture.size();
@@ -802,6 +818,7 @@ class Page {
                 window.element.focus();
                 requestAnimationFrame(() => {
                     performance.mark('quimbelo:splash-frame');
+                    this.startLists();
                     this.call('_quimbelo_splash_painted');
                     this.prepareWhileIdle();
                 });
@@ -1056,16 +1073,25 @@ class Page {
     }
 }
 
-// Starts the program in the page: the word lists are fetched while the splash shows.
+// Starts the program in the page: the word lists are fetched once the splash is up (the
+// splash needs none of them, the game window from the hand-over on), or when the game
+// window asks for them, whichever comes first.
 function startQuimbelo() {
     const page = new Page();
     const module = {
         page,
         preRun: [() => {
-            page.listsReady = prepareLists(module, PROGRAM_FOLDER)
+            page.listsReady = new Promise((resolve) => { page.startLists = resolve; })
+                .then(() => prepareLists(module, PROGRAM_FOLDER))
                 .catch((error) => console.warn(`word lists: ${error}`))
                 .finally(() => { page.listsDone = true; });
         }],
+        instantiateWasm(imports, done) {
+            compiledProgram.then((compiled) => WebAssembly.instantiate(compiled, imports)
+                .then((instance) => done(instance, compiled)))
+                .catch((error) => console.error(`quimbelo.wasm: ${error}`));
+            return {};
+        },
     };
     page.module = module;
     return Quimbelo(module);
