@@ -2,6 +2,7 @@
 // The splash's and About's controls under the play layer.
 #include "formwidgets.h"
 
+#include "announcer.h"
 #include "labelfit.h"
 #include "twips.h"
 
@@ -14,6 +15,7 @@ namespace quimbelo::qt {
 FormWidgets::FormWidgets(QWidget *window, const design::Window &design, QWidget *client)
     : m_window(window)
     , m_controls(FormBuilder::build(design, client))
+    , m_announcer(new Announcer(window))
 {
     m_window->setObjectName(designText(design.name));
     m_window->setWindowTitle(designText(design.caption));
@@ -43,6 +45,15 @@ void FormWidgets::startTimer(const design::Control &timer, int milliseconds)
 void FormWidgets::stopTimer(const design::Control &timer)
 {
     m_controls.get<QTimer>(timer.name, timer.index)->stop();
+}
+
+} // namespace quimbelo::qt
+
+namespace quimbelo::qt {
+
+void FormWidgets::announce(std::string_view utf8)
+{
+    m_announcer->announce(designText(utf8));
 }
 
 } // namespace quimbelo::qt

@@ -11,6 +11,8 @@
 
 namespace quimbelo::qt {
 
+class Announcer;
+
 class FormWidgets : public play::WindowWidgets
 {
 public:
@@ -23,10 +25,12 @@ public:
     void setCaption(const design::Control &control, std::string_view utf8) override;
     void startTimer(const design::Control &timer, int milliseconds) override;
     void stopTimer(const design::Control &timer) override;
+    void announce(std::string_view utf8) override;
 
 private:
     QWidget *m_window;
     FormBuilder m_controls;
+    Announcer *m_announcer;
 };
 
 } // namespace quimbelo::qt

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gamewindow.h"
 
+#include "announcer.h"
 #include "form1.h"
 #include "heldkeyfilter.h"
 #include "imagebox.h"
@@ -61,6 +62,7 @@ GameWindow::GameWindow(Surroundings &surroundings, QWidget *parent)
 GameWindow::GameWindow(Surroundings &surroundings, QWidget *parent, InSteps)
     : QMainWindow(parent)
     , m_play(*this, surroundings)
+    , m_announcer(new Announcer(this))
 {
     setObjectName(designText(form1::kWindow.name));
     setWindowTitle(designText(form1::kWindow.caption));
@@ -350,6 +352,11 @@ void GameWindow::startTimer(const Control &timer, int milliseconds)
 void GameWindow::stopTimer(const Control &timer)
 {
     widget<QTimer>(timer)->stop();
+}
+
+void GameWindow::announce(std::string_view utf8)
+{
+    m_announcer->announce(fromUtf8(utf8));
 }
 
 MessageAnswer GameWindow::messageBox(

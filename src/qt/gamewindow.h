@@ -14,6 +14,7 @@
 
 namespace quimbelo::qt {
 
+class Announcer;
 class HeldKeyFilter;
 class ImageBox;
 
@@ -76,6 +77,7 @@ public:
     void setFocus(const quimbelo::design::Control &control) override;
     void startTimer(const quimbelo::design::Control &timer, int milliseconds) override;
     void stopTimer(const quimbelo::design::Control &timer) override;
+    void announce(std::string_view utf8) override;
     quimbelo::MessageAnswer messageBox(
         std::string_view text, quimbelo::MessageStyle style, std::string_view title) override;
     void showAbout() override;
@@ -107,6 +109,7 @@ private:
     ImageBox *Image1 = nullptr;
     ImageBox *Image7 = nullptr;
     HeldKeyFilter *m_heldKeys = nullptr;
+    Announcer *m_announcer = nullptr;
 };
 
 } // namespace quimbelo::qt
