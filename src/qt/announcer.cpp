@@ -10,15 +10,15 @@
 
 namespace quimbelo::qt {
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {
 
-// An announcement as a screen reader finds it: an object that takes no room and holds
-// the text as its name, which the screen reader is told has just appeared as a
-// notification. Orca speaks a notification that shows, wherever the focus is.
+// Before Qt 6.8, which tells a screen reader an announcement as such: an object that
+// takes no room and holds the text as its name, which the screen reader is told has
+// just appeared as a notification. Orca speaks a notification that shows, wherever the
+// focus is.
 class Notice : public QWidget
 {
-    Q_OBJECT
-
 public:
     using QWidget::QWidget;
 };
@@ -34,23 +34,26 @@ public:
 
 QAccessibleInterface *noticeFactory(const QString &, QObject *object)
 {
-    if (auto *notice = qobject_cast<Notice *>(object)) {
+    if (auto *notice = dynamic_cast<Notice *>(object)) {
         return new AccessibleNotice(notice);
     }
     return nullptr;
 }
 
 } // namespace
+#endif
 
 Announcer::Announcer(QWidget *window)
     : QObject(window)
     , m_window(window)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     static const bool installed = [] {
         QAccessible::installFactory(noticeFactory);
         return true;
     }();
     Q_UNUSED(installed);
+#endif
     m_window->installEventFilter(this);
 }
 
@@ -92,6 +95,11 @@ void Announcer::tellWaiting()
 void Announcer::tell(const QString &text)
 {
     m_told.append(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(m_window, text);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
     // Notices in turn: the screen reader reads a notice's name a moment after it was
     // told, when the next announcement may already have come.
     QWidget *&notice = m_notices.at(m_next);
@@ -105,8 +113,7 @@ void Announcer::tell(const QString &text)
     notice->setAccessibleName(text);
     notice->hide();
     notice->show();
+#endif
 }
 
 } // namespace quimbelo::qt
-
-#include "announcer.moc"

@@ -19,7 +19,7 @@ class Announcer : public QObject
     Q_OBJECT
 
 public:
-    // Speaks for window, which holds objects of the announcer's own that take no room.
+    // Speaks for window.
     explicit Announcer(QWidget *window);
 
     // Said at once while the window is the active one; otherwise once it is, after what
@@ -39,8 +39,11 @@ private:
     QWidget *m_window;
     QStringList m_waiting;
     QStringList m_told;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Objects of the window's that take no room, which tell the announcements.
     std::array<QWidget *, 4> m_notices {};
     std::size_t m_next = 0;
+#endif
 };
 
 } // namespace quimbelo::qt
