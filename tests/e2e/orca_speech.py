@@ -254,7 +254,8 @@ class Orca:
             process_group=0)
         self.processes.append(orca)
         deadline = time.monotonic() + START_LIMIT
-        while not self.log.contains(r"ORCA: Starting registry"):
+        # Orca 43 and Orca 48 say so in their own words.
+        while not self.log.contains(r"ORCA: Starting (registry|Atspi main event loop)"):
             if orca.poll() is not None:
                 output = open(os.path.join(self.desktop.artefacts, "orca.log"),
                               errors="replace").read().strip()
