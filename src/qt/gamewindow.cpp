@@ -324,14 +324,25 @@ double GameWindow::lineRoom(const Control &control) const
     return widget(control)->contentsRect().width();
 }
 
+// Qt tells a screen reader of every name and description set, changed or not: a new
+// round, which sets all 37 keys' descriptions, would flood Orca, which then drops what
+// comes with the flood, the announcement of the new word included.
 void GameWindow::setAccessibleName(const Control &control, std::string_view utf8)
 {
-    widget(control)->setAccessibleName(fromUtf8(utf8));
+    QWidget *target = widget(control);
+    const QString name = fromUtf8(utf8);
+    if (target->accessibleName() != name) {
+        target->setAccessibleName(name);
+    }
 }
 
 void GameWindow::setAccessibleDescription(const Control &control, std::string_view utf8)
 {
-    widget(control)->setAccessibleDescription(fromUtf8(utf8));
+    QWidget *target = widget(control);
+    const QString description = fromUtf8(utf8);
+    if (target->accessibleDescription() != description) {
+        target->setAccessibleDescription(description);
+    }
 }
 
 bool GameWindow::hasFocus(const Control &control) const
