@@ -6,8 +6,10 @@ hears it.
 The program runs as in quimbelo_e2e.py, on a private desktop with a window manager, beside
 a word list of one word; Orca speaks Spanish there (see orca_speech.py). Each key is pressed
 with xdotool and what Orca then says is checked: the number of letters when the round
-starts, the tries and misses after a miss and after a hit, the report at the end. What was
-pressed and what was heard is kept as transcript.txt in the artefacts folder.
+starts, the tries and misses after a miss and after a hit, the report at the end, and on
+the way a guess of the focused key, the keys that ask for the round and the counters, the
+next round and About. What was pressed and what was heard is kept as transcript.txt in
+the artefacts folder.
 
     quimbelo_orca.py --program BIN --source SRC --artefacts DIR
 
@@ -29,7 +31,7 @@ import orca_speech
 import quimbelo_e2e as e2e
 
 SKIP_STATUS = 77
-LIMIT = 150  # seconds the whole round may take, Orca's start included
+LIMIT = 170  # seconds the whole round may take, Orca's start included
 WORD = "oso"
 
 
@@ -49,73 +51,70 @@ class Transcript:
         return "".join(self.lines)
 
 
-def heard(spoken, pattern, what):
-    """Checks that one of the utterances matches pattern (case and accents as written)."""
-    if not any(re.search(pattern, text) for text in spoken):
-        raise e2e.Failure(f"{what}: Orca did not say anything matching {pattern!r}; it said {spoken!r}")
-
-
-def not_heard(spoken, pattern, what):
-    if any(re.search(pattern, text) for text in spoken):
-        raise e2e.Failure(f"{what}: Orca said {pattern!r}; it said {spoken!r}")
+def heard(spoken, pattern):
+    return any(re.search(pattern, text, re.IGNORECASE) for text in spoken)
 
 
 def play_round(desktop, orca, source, transcript):
+    """Plays a round of WORD by keys, then another's start, About, and the end."""
     scenarios = e2e.Scenarios(desktop, source)
+
+    def hear(label, since, *patterns):
+        """Waits until Orca has said something matching each pattern since the mark, and
+        then for a moment of quiet; keeps what it said in the transcript."""
+        try:
+            spoken = orca.until(lambda spoken: all(heard(spoken, p) for p in patterns),
+                                since=since, what=f"{label}: {' and '.join(patterns)}")
+        except TimeoutError as timeout:
+            transcript.add(label, orca.spoken(since))
+            raise e2e.Failure(str(timeout))
+        transcript.add(label, spoken)
+        return spoken
+
+    def press(key, *patterns, label=None):
+        since = orca.mark()
+        if len(key) == 1:
+            desktop.type(key)
+        else:
+            desktop.key(key)
+        return hear(label or key, since, *patterns)
+
     try:
-        start = orca.mark()
+        since = orca.mark()
         game = scenarios.launch("orca", informatica=e2e.word_list(WORD))
         scenarios.wait_splash(game)
-        spoken = orca.until(lambda spoken: any("Quimbelo" in text for text in spoken), since=start,
-                            what="the splash to be named")
-        transcript.add("(the program starts: the splash)", spoken)
-        heard(spoken, r"Versión \d", "the splash")
+        hear("(the program starts: the splash)", since, r"Versión \d")
 
-        def press(key, expect=1, label=None):
-            def action():
-                if len(key) == 1:
-                    desktop.type(key)
-                else:
-                    desktop.key(key)
-            spoken = orca.after(action, expect=expect)
-            transcript.add(label or key, spoken)
-            return spoken
-
-        # The splash goes on a key; the round's start is said once the window has the focus.
-        spoken = press("space", expect=3)
-        if not any(re.search(r"\b3 letras\b", text) for text in spoken):
-            spoken += orca.until(lambda more: any(re.search(r"\b3 letras\b", t) for t in more),
-                                 what="the round's start")
-        heard(spoken, r"\b3 letras\b", "the start of the round")
+        # The splash goes on a key; the round is said once the game window has the focus.
+        press("space", r"\b3 letras\b", label="space (the splash goes)")
         game.wait_letters_take_keys()
 
-        spoken = press("x")
-        heard(spoken, r"\bX\b", "a miss")
-        heard(spoken, r"Intentos:? 1\b", "the tries after a miss")
-        heard(spoken, r"Errores:? 1\b", "the misses after a miss")
-
-        spoken = press("o")
-        heard(spoken, r"\bO\b", "a hit")
-        heard(spoken, r"Intentos:? 2\b", "the tries after a hit")
-        heard(spoken, r"Errores:? 1\b", "the misses after a hit")
+        press("x", r"\bX\b", r"Intentos:? 1\b", r"errores:? 1\b")
+        press("o", r"\bO\b", r"Intentos:? 2\b", r"errores:? 1\b")
+        # The focused key, Q, guessed: a miss, and the focus moves on to W.
+        press("space", r"^W\b", r"\bQ\b", r"Intentos:? 3\b", r"errores:? 2\b",
+              label="space (on the focused Q)")
+        press("F3", r"Intentos:? 3\b", r"\bX\b", r"\bQ\b")
+        press("F4", r"Juegos:? 1\b")
 
         # The last letter wins the round: the report is read as its box opens.
-        spoken = press("s", expect=2)
-        spoken = spoken if any("Correcto" in text for text in spoken) else spoken + orca.until(
-            lambda more: any("Correcto" in text for text in more), what="the report")
-        heard(spoken, r"Correcto", "the report")
-        heard(spoken, r"La solución era:\s*OSO", "the word in the report")
-        heard(spoken, r"Numero de intentos: 3", "the tries in the report")
-        heard(spoken, r"Numero de fallos: 1", "the misses in the report")
+        press("s", r"Correcto", r"La solución era:\s*OSO", r"Numero de intentos: 4",
+              r"Numero de fallos: 2")
+        press("Return", r"¿Quieres jugar otra vez\?", label="Return (Aceptar)")
+        # "Sí", the default, starts the next round.
+        press("Return", r"\b3 letras\b", label="Return (Sí)")
+        e2e.check_equal(game.counters()["Label11"], "2", "games after \"Sí\"")
 
-        spoken = press("Return", label="Return (Aceptar)")
-        heard(spoken, r"¿Quieres jugar otra vez\?", "the question after the report")
+        # About, from the Ayuda menu: its texts, and Tab stops on named things only.
+        press("alt+a", r"Acerca de|Leame|Léame")
+        press("Down", r"Acerca de")
+        press("Return", r"Versión \d", label="Return (About)")
+        press("Tab", r"Logotipo", label="Tab (in About)")
+        press("Escape", r"Quimbelo|3 letras|botón", label="Escape (About closes)")
 
-        # "No", the second button, ends the program.
-        press("Tab")
-        desktop.key("Return")
-        transcript.add("Return (No)", [])
-        e2e.check_equal(game.wait_exit("answering No"), 0, "exit status after No")
+        desktop.key("ctrl+s")
+        transcript.add("ctrl+s (the program ends)", [])
+        e2e.check_equal(game.wait_exit("Ctrl+S"), 0, "exit status after Ctrl+S")
     finally:
         scenarios.close()
 
