@@ -6,7 +6,9 @@
 #include "common.h"
 #include "cp1252.h"
 #include "form1.h"
+#include "narration.h"
 #include "round.h"
+#include "speech.h"
 
 #include <algorithm>
 #include <string>
@@ -14,6 +16,7 @@
 namespace quimbelo::play {
 
 namespace form1 = design::form1;
+namespace speech = design::speech;
 
 namespace {
 
@@ -148,6 +151,8 @@ bool GamePlay::load()
 void GamePlay::shown()
 {
     focusFirstLetra();
+    // The first word was drawn while the window loaded, before anyone could hear it.
+    announceNewWord();
 }
 
 void GamePlay::event(const Control &source)
@@ -155,15 +160,20 @@ void GamePlay::event(const Control &source)
     if (m_game.ended()) {
         return;
     }
-    if (source.name == "Letra") {
-        m_game.Letra_Click(static_cast<std::int16_t>(source.index));
+    if (source.kind == design::Kind::Timer) {
+        // The decorations' ticks change nothing a player listens for.
+        route(source.name);
         return;
     }
-    if (source.kind == design::Kind::Option) {
-        optionSelected(source);
-        return;
-    }
-    route(source.name);
+    narrated([this, &source] {
+        if (source.name == "Letra") {
+            m_game.Letra_Click(static_cast<std::int16_t>(source.index));
+        } else if (source.kind == design::Kind::Option) {
+            optionSelected(source);
+        } else {
+            route(source.name);
+        }
+    });
 }
 
 void GamePlay::route(std::string_view name)
@@ -185,7 +195,7 @@ void GamePlay::menu(std::string_view item)
         about();
         return;
     }
-    route(item);
+    narrated([this, item] { route(item); });
 }
 
 void GamePlay::optionSelected(const Control &option)
@@ -206,10 +216,98 @@ void GamePlay::typed(const Control &key, char32_t character)
     // Typed characters are matched through the game's own code page, whatever the
     // desktop's: a character it lacks guesses nothing.
     const int code = cp1252::fromUnicode(character);
-    if (code > 0 && !m_game.ended()) {
+    if (code <= 0 || m_game.ended()) {
+        return;
+    }
+    // A letter already tried guesses nothing; a listener, who cannot see its key
+    // greyed, is told so.
+    const std::string upper(
+        1, static_cast<char>(cp1252::toUpper(static_cast<unsigned char>(code))));
+    for (int i = 0; i < kLetraCount; ++i) {
+        if (!letraEnabled(i) && letraCaption(i) == upper) {
+            m_widgets.announce(formatText(speech::kLetterTried, { form1::letra(i).caption }));
+            return;
+        }
+    }
+    narrated([this, &key, code] {
         m_game.Letra_KeyPress(
             static_cast<std::int16_t>(key.index), static_cast<std::int16_t>(code));
+    });
+}
+
+template <typename Action> void GamePlay::narrated(Action action)
+{
+    const int wordsDrawn = m_wordsDrawn;
+    const std::string word = caption(Caption::Pelicula1);
+    const std::string tries = caption(Caption::Label4);
+    const auto keys = m_letraEnabled;
+    action();
+    if (m_game.ended()) {
+        return;
     }
+    if (m_wordsDrawn != wordsDrawn) {
+        // A new round, after a report or on request: what came before is over.
+        announceNewWord();
+        return;
+    }
+    if (caption(Caption::Label4) == tries) {
+        return; // nothing was tried
+    }
+    const bool found = caption(Caption::Pelicula1) != word;
+    std::string sentence;
+    for (int i = 0; i < kLetraCount; ++i) {
+        if (keys.at(static_cast<std::size_t>(i)) && !letraEnabled(i)) {
+            sentence = formatText(found ? speech::kLetterFound : speech::kLetterMissing,
+                           { form1::letra(i).caption })
+                + ' ';
+        }
+    }
+    // A miss raises the gallows, and only then is its stage told.
+    sentence += roundStateSentence(shownWord(), cp1252::toUtf8(caption(Caption::Label4)),
+        cp1252::toUtf8(caption(Caption::Label5)), found ? -1 : m_stage);
+    m_widgets.announce(sentence);
+}
+
+void GamePlay::announceNewWord()
+{
+    const auto option = static_cast<std::size_t>(m_selectedOption - 1);
+    std::string theme(control(kOptionNames.at(option)).caption);
+    if (const std::string_view note = speech::kThemeNotes.at(option); !note.empty()) {
+        theme += ", " + std::string(control(note).caption);
+    }
+    m_widgets.announce(newWordSentence(theme, shownWord()));
+}
+
+std::string GamePlay::shownWord() const
+{
+    return cp1252::toUtf8(caption(Caption::Pelicula1));
+}
+
+void GamePlay::speakRound()
+{
+    if (m_game.ended()) {
+        return;
+    }
+    std::string tried;
+    for (int i = 0; i < kLetraCount; ++i) {
+        if (!letraEnabled(i)) {
+            tried += (tried.empty() ? "" : ", ") + std::string(form1::letra(i).caption);
+        }
+    }
+    m_widgets.announce(roundStateSentence(shownWord(), cp1252::toUtf8(caption(Caption::Label4)),
+                           cp1252::toUtf8(caption(Caption::Label5)), m_stage)
+        + ' '
+        + (tried.empty() ? std::string(speech::kNoneTried)
+                         : formatText(speech::kTried, { tried })));
+}
+
+void GamePlay::speakCounters()
+{
+    if (m_game.ended()) {
+        return;
+    }
+    m_widgets.announce(formatText(speech::kCounters,
+        { cp1252::toUtf8(caption(Caption::Label11)), cp1252::toUtf8(caption(Caption::Label6)) }));
 }
 
 std::string GamePlay::caption(Caption label) const
@@ -220,6 +318,9 @@ std::string GamePlay::caption(Caption label) const
 void GamePlay::setCaption(Caption label, const std::string &text)
 {
     m_captions.at(static_cast<std::size_t>(label)) = text;
+    if (label == Caption::Label7) {
+        ++m_wordsDrawn;
+    }
     if (label == Caption::Pelicula1) {
         fitPelicula1();
         return;
@@ -303,6 +404,7 @@ int GamePlay::selectedOption() const
 void GamePlay::showStage(int stage)
 {
     const int shown = std::clamp(stage, 0, kLastStage);
+    m_stage = shown;
     const Control &image = control("Image1");
     m_widgets.sharePicture(control("Image3", shown), image);
     m_widgets.setAccessibleName(image,

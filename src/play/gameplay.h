@@ -47,6 +47,11 @@ public:
     // A character typed while the letter key has the focus, as the keyboard gave it.
     void typed(const Control &key, char32_t character);
 
+    // What a screen reader says on request: where the round stands, with the letters
+    // tried (F3), and the counters across rounds (F4).
+    void speakRound();
+    void speakCounters();
+
     Game &game() { return m_game; }
 
     // FormPort
@@ -72,6 +77,10 @@ private:
     template <void (Game::*handler)()> void call() { (m_game.*handler)(); }
     void about() { m_widgets.showAbout(); }
     void optionSelected(const Control &option);
+    // Runs what the player did, then tells a screen reader what came of it.
+    template <typename Action> void narrated(Action action);
+    void announceNewWord();
+    std::string shownWord() const;
     // Runs what the event of a design name does; nothing for a name with no event.
     void route(std::string_view name);
     void fitPelicula1();
@@ -84,6 +93,10 @@ private:
     std::array<bool, kLetraCount> m_letraEnabled;
     std::array<Rgb, 2> m_colours;
     int m_selectedOption = kDefaultOption;
+    // The gallows stage on show, and how many words have been drawn: a word is drawn
+    // exactly when its length is written.
+    int m_stage = 0;
+    int m_wordsDrawn = 0;
     bool m_timersRunning = false;
 
     struct Route;

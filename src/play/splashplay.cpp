@@ -5,9 +5,11 @@
 #include "about.h"
 #include "gameplay.h"
 #include "programinfo.h"
+#include "speech.h"
 #include "splash.h"
 
 #include <algorithm>
+#include <string>
 
 namespace quimbelo::play {
 
@@ -16,6 +18,25 @@ namespace {
 const Control &splashControl(std::string_view name)
 {
     return design::get(design::splash::kWindow, name);
+}
+
+// What a window's visible labels show, in their order, as sentences for a screen reader,
+// with the version where the window's load writes it.
+std::string shownLabels(const design::Window &window)
+{
+    std::string spoken;
+    for (const Control &control : window.controls) {
+        std::string_view caption
+            = control.name == "lblVersion" ? programinfo::kVersionText : control.caption;
+        while (!caption.empty() && (caption.back() == ' ' || caption.back() == '.')) {
+            caption.remove_suffix(1);
+        }
+        if (control.kind == design::Kind::Label && !control.has(design::kHidden)
+            && !caption.empty()) {
+            spoken += std::string(caption) + ". ";
+        }
+    }
+    return spoken;
 }
 
 } // namespace
@@ -35,6 +56,8 @@ void SplashPlay::shown()
 {
     const Control &timer = splashControl("Timer1");
     m_splash.startTimer(timer, timerPeriod(timer));
+    m_splash.announce(
+        shownLabels(design::splash::kWindow) + std::string(design::speech::kSplashHint));
 }
 
 void SplashPlay::painted()
@@ -99,6 +122,9 @@ void loadAbout(WindowWidgets &about)
     about.setTitle(design::about::kLoadedCaption);
     about.setCaption(design::get(window, "lblVersion"), programinfo::kVersionText);
     about.setCaption(design::get(window, "lblTitle"), programinfo::kTitle);
+    std::string spoken = shownLabels(window);
+    spoken.pop_back();
+    about.announce(spoken);
 }
 
 } // namespace quimbelo::play

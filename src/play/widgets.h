@@ -37,7 +37,8 @@ public:
     virtual void startTimer(const Control &timer, int milliseconds) = 0;
     virtual void stopTimer(const Control &timer) = 0;
 
-    // Something a screen reader says now, after what it is saying, without moving the focus. UTF-8.
+    // Something a screen reader says now, after what it is saying, without moving the
+    // focus. UTF-8.
     virtual void announce(std::string_view utf8) = 0;
 };
 

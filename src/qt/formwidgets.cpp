@@ -47,10 +47,6 @@ void FormWidgets::stopTimer(const design::Control &timer)
     m_controls.get<QTimer>(timer.name, timer.index)->stop();
 }
 
-} // namespace quimbelo::qt
-
-namespace quimbelo::qt {
-
 void FormWidgets::announce(std::string_view utf8)
 {
     m_announcer->announce(designText(utf8));

@@ -211,4 +211,10 @@ void setDescription(HWND control, std::wstring description)
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
+void announce(HWND window, std::wstring text)
+{
+    // The window's own description carries the sentence, and its change is raised.
+    setDescription(window, std::move(text));
+}
+
 } // namespace quimbelo::win32::accessibility

@@ -16,4 +16,7 @@ namespace quimbelo::win32::accessibility {
 // unavailable) included.
 void setDescription(HWND control, std::wstring description);
 
+// Something a screen reader says now on behalf of the window, without moving the focus.
+void announce(HWND window, std::wstring text);
+
 } // namespace quimbelo::win32::accessibility

@@ -2,6 +2,7 @@
 // The splash's and About's controls under the play layer.
 #include "formwidgets.h"
 
+#include "accessibility.h"
 #include "text.h"
 
 namespace quimbelo::win32 {
@@ -31,6 +32,13 @@ void FormWidgets::startTimer(const design::Control &timer, int milliseconds)
 void FormWidgets::stopTimer(const design::Control &timer)
 {
     KillTimer(m_window, static_cast<UINT_PTR>(FormBuilder::controlId(m_design, timer)));
+}
+
+void FormWidgets::announce(std::string_view utf8)
+{
+    if (m_window != nullptr) {
+        accessibility::announce(m_window, fromUtf8(utf8));
+    }
 }
 
 const design::Control *FormWidgets::timer(WPARAM id) const

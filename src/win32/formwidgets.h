@@ -21,6 +21,7 @@ public:
     void setCaption(const design::Control &control, std::string_view utf8) override;
     void startTimer(const design::Control &timer, int milliseconds) override;
     void stopTimer(const design::Control &timer) override;
+    void announce(std::string_view utf8) override;
 
     // The timer of a WM_TIMER's id; null for none of the design.
     const design::Control *timer(WPARAM id) const;

@@ -82,6 +82,7 @@ public:
         m_widgets.startTimer(timer, milliseconds);
     }
     void stopTimer(const design::Control &timer) override;
+    void announce(std::string_view utf8) override { m_widgets.announce(utf8); }
     MessageAnswer messageBox(
         std::string_view text, MessageStyle style, std::string_view title) override;
     void showAbout() override;

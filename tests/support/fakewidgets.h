@@ -48,6 +48,8 @@ struct FakeWidgets : quimbelo::play::Widgets
     // Once exhausted: Ok to a report, Yes to a question.
     std::deque<quimbelo::MessageAnswer> answers;
     std::vector<Box> boxes;
+    // What a screen reader was told, in order.
+    std::vector<std::string> spoken;
     int aboutShown = 0;
     int ended = 0;
     bool endedFailed = false;
@@ -120,6 +122,7 @@ struct FakeWidgets : quimbelo::play::Widgets
         of(timer).timerPeriod = milliseconds;
     }
     void stopTimer(const Control &timer) override { of(timer).timerPeriod = 0; }
+    void announce(std::string_view utf8) override { spoken.emplace_back(utf8); }
     quimbelo::MessageAnswer messageBox(
         std::string_view text, quimbelo::MessageStyle style, std::string_view title) override
     {
