@@ -187,6 +187,16 @@ void GameWindow::bindMenus()
         connect(
             shortcut, &QShortcut::activated, items.value(designText(item.name)), &QAction::trigger);
     }
+    // Keys no menu shows, which ask a screen reader to say where the round stands and
+    // the counters across rounds.
+    const auto request = [this](Qt::Key key, const QString &name, void (play::GamePlay::*say)()) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(false);
+        shortcut->setObjectName(name);
+        connect(shortcut, &QShortcut::activated, this, [this, say] { (m_play.*say)(); });
+    };
+    request(Qt::Key_F3, QStringLiteral("ShortcutF3"), &play::GamePlay::speakRound);
+    request(Qt::Key_F4, QStringLiteral("ShortcutF4"), &play::GamePlay::speakCounters);
 }
 
 bool GameWindow::load(Picture::Ptr splashWordmark)
