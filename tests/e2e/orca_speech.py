@@ -26,8 +26,10 @@ import tty
 
 LOCALE = "es_ES.UTF-8"
 # How long Orca may take to come up on a loaded machine, and to say what an action causes.
+# A key reaches a Qt program only once Orca has looked at it, or once Qt has given up
+# waiting for Orca's answer: a busy Orca delays keys by seconds.
 START_LIMIT = 30.0
-SPEAK_LIMIT = 8.0
+SPEAK_LIMIT = 35.0
 # Silence after the last utterance that ends what an action made Orca say.
 QUIET = 1.5
 

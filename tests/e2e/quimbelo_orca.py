@@ -31,7 +31,7 @@ import orca_speech
 import quimbelo_e2e as e2e
 
 SKIP_STATUS = 77
-LIMIT = 170  # seconds the whole round may take, Orca's start included
+LIMIT = 280  # seconds the whole round may take, Orca's start included
 WORD = "oso"
 
 
