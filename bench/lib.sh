@@ -19,3 +19,19 @@ goal() { # name value limit [<]
     fi
 }
 loadavg() { cut -d' ' -f1-3 /proc/loadavg; }
+# A start-up time, with what it is against one display frame at 60 Hz (16.7 ms): the
+# least a player can see. "name: value ms (N frames)", read as the other lines are.
+show_ms() {
+    awk -v n="$1" -v v="$2" 'BEGIN {
+        if (v == "" || v == "nan") { printf "%s: nan ms\n", n; exit }
+        printf "%s: %s ms (%.2f frames of %.1f ms)\n", n, v, v / (1000 / 60), 1000 / 60 }'
+}
+# The browser's goals, from the figures bench/run-web.sh printed. The new round's is the
+# page's own build: JavaScript's exceptions, under Asyncify for its modal dialogs.
+web_goals() { # figures-file
+    goal web_startup_ratio "$(value "$1" web_startup_ratio)" 1.3
+    goal web_handover_ratio "$(value "$1" web_handover_ratio)" 2
+    goal web_new_round_ratio_javascript_exceptions_asyncify \
+        "$(value "$1" web_new_round_ratio_javascript_exceptions_asyncify)" 2
+    goal web_first_visit_gzip_kb "$(value "$1" web_first_visit_gzip_kb)" 500
+}

@@ -113,11 +113,11 @@ splash=$(pick program_first_frame_ms)
 text=$(pick bare_first_frame_ms)
 handover=$(pick program_handover_ms)
 bare_handover=$(pick bare_handover_ms)
-show win32_startup_to_splash_ms "$splash" ms
-show win32_bare_text_window_ms "$text" ms
+show_ms win32_startup_to_splash_ms "$splash"
+show_ms win32_bare_text_window_ms "$text"
 show win32_startup_ratio_text "$(ratio "$splash" "$text")" ""
-show win32_handover_to_game_ms "$handover" ms
-show win32_bare_handover_ms "$bare_handover" ms
+show_ms win32_handover_to_game_ms "$handover"
+show_ms win32_bare_handover_ms "$bare_handover"
 show win32_handover_ratio "$(ratio "$handover" "$bare_handover")" ""
 echo "# CPU time of the program's own process (all threads; the Wine server's not counted):"
 show win32_startup_to_splash_cpu_ms "$(pick program_first_frame_cpu_ms)" ms
@@ -155,7 +155,7 @@ bare_set_mb=$(value "$work/rounds_bare.txt" peak_rss_mb)
 show win32_peak_working_set_mb "$set_mb" MB
 show win32_bare_peak_working_set_mb "$bare_set_mb" MB
 show win32_working_set_ratio "$(ratio "$set_mb" "$bare_set_mb")" ""
-show win32_round_key_to_frame_ms "$(value "$work/rounds.txt" round_key_to_frame_ms)" ms
+show_ms win32_round_key_to_frame_ms "$(value "$work/rounds.txt" round_key_to_frame_ms)"
 
 # --- The program's size --------------------------------------------------------------------
 size_kb() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.0f", b / 1024 }'; }

@@ -24,7 +24,7 @@ sources() {
     fi
 }
 files=$(sources '*.cpp' '*.h' '*.h.in')
-licensed=$(sources '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' '*.py' '*.manifest' '*.desktop' \
+licensed=$(sources '*.cpp' '*.h' '*.in' '*.cmake' '*.sh' '*.py' '*.manifest' '*.desktop' '*.js' '*.html' '*.css' \
     'CMakeLists.txt' '*/CMakeLists.txt' .clang-format .gitignore)
 status=0
 for file in $licensed; do

@@ -4,6 +4,7 @@
 # are those of Debian 12 and Debian 13 alike: no package named after a compiler version.
 #   tools/setup-debian.sh play      building and playing the game
 #   tools/setup-debian.sh windows   building the Windows program and its packages
+#   tools/setup-debian.sh web       building the browser version
 #   tools/setup-debian.sh test      also everything the tests use
 set -euo pipefail
 
@@ -17,8 +18,15 @@ windows=(
     "${play[@]}"
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
 )
+# The browser version: Debian's Emscripten, the Node its optimizer runs on, the renderer
+# that draws the web app's icons, and Python to serve the page.
+web=(
+    cmake ninja-build
+    emscripten nodejs librsvg2-bin python3
+)
 test=(
     "${windows[@]}"
+    "${web[@]}"
     clang libclang-rt-dev
     xvfb xauth xdotool imagemagick x11-utils openbox
     appstream desktop-file-utils dpkg-dev file
@@ -31,15 +39,16 @@ test=(
     # The Windows program is tested under Wine. Debian 12 and 13 both name Wine's 64-bit
     # loader wine64.
     doctest-dev wine wine64 fonts-wine
-    # The web build, and Node to run its tests in.
-    emscripten nodejs
+    # The page's tests run in Debian's headless Chromium, driven by Selenium.
+    chromium chromium-driver python3-selenium
 )
 
 case "${1:-play}" in
     play) wanted=("${play[@]}") ;;
     windows) wanted=("${windows[@]}") ;;
+    web) wanted=("${web[@]}") ;;
     test) wanted=("${test[@]}") ;;
-    *) echo "usage: $0 play|windows|test" >&2; exit 2 ;;
+    *) echo "usage: $0 play|windows|web|test" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -3,7 +3,8 @@
 # Builds everything and runs every test: first the unit and window tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the whole suite on a normal build,
 # then the Windows program, cross-built with mingw-w64 and tested under Wine, and last
-# the rules and the play layer built for the web with Emscripten and tested under Node.
+# the browser version built with Emscripten: the rules and the play layer tested under
+# Node, the page played in headless Chromium.
 #
 # Warnings are errors in CI (CI=true, as CI systems set it), which builds with the
 # compilers the project is checked on; elsewhere a newer compiler's new warnings are
@@ -51,8 +52,9 @@ cmake -S "$root" -B "$root/build/windows" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDeb
 cmake --build "$root/build/windows" -j"$jobs"
 ctest --test-dir "$root/build/windows" --output-on-failure
 
-echo "== The rules and the play layer for the web, built with Emscripten and tested under Node"
+echo "== The browser version, built with Emscripten: tested under Node and in headless Chromium"
 emcmake cmake -S "$root" -B "$root/build/web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQUIMBELO_WERROR="$QUIMBELO_WERROR" >/dev/null
 cmake --build "$root/build/web" -j"$jobs"
 ctest --test-dir "$root/build/web" --output-on-failure -j"$jobs"
+say_why_skipped "$root/build/web"

@@ -131,13 +131,13 @@ std::size_t ItemReader::blankBefore(std::size_t end)
     return end >= 2 && m_text[end - 2] == kUtf8NoBreakLead ? 2 : 0;
 }
 
-bool ItemReader::atEnd()
+bool ItemReader::atEnd() noexcept
 {
     skipBlankLines();
     return m_pos >= m_text.size();
 }
 
-std::string_view ItemReader::next()
+std::string_view ItemReader::next() noexcept
 {
     skipBlankLines();
     if (m_pos < m_text.size() && hasClass(m_text[m_pos], kMayStartBlank)) {

@@ -37,8 +37,11 @@ public:
     {
     }
 
-    bool atEnd();
-    std::string_view next();
+    // Neither throws, which lets a caller that holds the text in a string skip the
+    // unwinding bookkeeping around each call: where C++ exceptions unwind through
+    // JavaScript (the web build), that bookkeeping is a call out of WebAssembly and back.
+    bool atEnd() noexcept;
+    std::string_view next() noexcept;
 
     // Whether the item last read began with a double quote that nothing closes, and so
     // ran to the end of the text.

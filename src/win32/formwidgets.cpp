@@ -13,6 +13,12 @@ FormWidgets::FormWidgets(const design::Window &design, FormBuilder &controls)
 {
 }
 
+void FormWidgets::attach(HWND window)
+{
+    m_window = window;
+    m_announcer = accessibility::makeAnnouncer(window);
+}
+
 void FormWidgets::setTitle(std::string_view utf8)
 {
     SetWindowTextW(m_window, fromUtf8(utf8).c_str());
@@ -36,9 +42,7 @@ void FormWidgets::stopTimer(const design::Control &timer)
 
 void FormWidgets::announce(std::string_view utf8)
 {
-    if (m_window != nullptr) {
-        accessibility::announce(m_window, fromUtf8(utf8));
-    }
+    accessibility::announce(m_announcer, fromUtf8(utf8));
 }
 
 const design::Control *FormWidgets::timer(WPARAM id) const

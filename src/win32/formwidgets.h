@@ -14,8 +14,9 @@ class FormWidgets : public play::WindowWidgets
 {
 public:
     FormWidgets(const design::Window &design, FormBuilder &controls);
-    // The window the controls are built into, once it is made.
-    void attach(HWND window) { m_window = window; }
+    // The window the controls are built into, once it is made; its announcements come
+    // from a control of its own made now.
+    void attach(HWND window);
 
     void setTitle(std::string_view utf8) override;
     void setCaption(const design::Control &control, std::string_view utf8) override;
@@ -28,6 +29,7 @@ public:
 
 private:
     HWND m_window = nullptr;
+    HWND m_announcer = nullptr;
     const design::Window &m_design;
     FormBuilder &m_controls;
 };

@@ -26,6 +26,11 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr std::size_t kControlsPerStep = 8;
 constexpr std::size_t kPicturesPerStep = 1;
 
+// The commands of F3 and F4, which ask what a screen reader says of the round and of the
+// counters; no menu item shows them.
+constexpr WORD kSpeakRound = 3000;
+constexpr WORD kSpeakCounters = 3001;
+
 } // namespace
 
 GameWindow::GameWindow(Surroundings &surroundings, Building building)
@@ -126,6 +131,8 @@ void GameWindow::buildMenu()
             keys.push_back({ FVIRTKEY | FCONTROL, 'S', static_cast<WORD>(id) });
         }
     }
+    keys.push_back({ FVIRTKEY, VK_F3, kSpeakRound });
+    keys.push_back({ FVIRTKEY, VK_F4, kSpeakCounters });
     SetMenu(m_hwnd, bar);
     m_accelerators = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
@@ -197,6 +204,17 @@ bool GameWindow::translate(MSG &msg)
     if (enter && control != nullptr && control->design->kind == design::Kind::Button) {
         return false;
     }
+    // A button clicks when Space is released; the Space that handed the splash over is
+    // released here, on the key that took the focus, and must not guess it.
+    if (msg.wParam == VK_SPACE && msg.message == WM_KEYDOWN) {
+        m_spacePressedOn = msg.hwnd;
+    } else if (msg.wParam == VK_SPACE && msg.message == WM_KEYUP) {
+        const bool pressedHere = m_spacePressedOn == msg.hwnd;
+        m_spacePressedOn = nullptr;
+        if (!pressedHere) {
+            return true;
+        }
+    }
     return IsDialogMessageW(m_hwnd, &msg) != 0;
 }
 
@@ -255,6 +273,14 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void GameWindow::command(int id, int code)
 {
+    if (id == kSpeakRound) {
+        m_play.speakRound();
+        return;
+    }
+    if (id == kSpeakCounters) {
+        m_play.speakCounters();
+        return;
+    }
     const auto item = static_cast<std::size_t>(id - menuCommand(form1::kMenu[0].name));
     if (item < form1::kMenu.size()) {
         if (form1::kMenu[item].name == "MnAcerca") {

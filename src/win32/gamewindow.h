@@ -106,6 +106,7 @@ private:
     play::GamePlay m_play;
     HACCEL m_accelerators = nullptr;
     HWND m_focusOnReturn = nullptr; // the control that takes the focus when the window does
+    HWND m_spacePressedOn = nullptr; // where the Space being held went down
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     mutable FormBuilder m_controls;

@@ -7,6 +7,7 @@
 
 #include "about.h"
 #include "aboutwindow.h"
+#include "accessibility.h"
 #include "common.h"
 #include "form1.h"
 #include "gamewindow.h"
@@ -20,6 +21,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 #include <oleacc.h>
+#include <uiautomationclient.h>
 
 #include <algorithm>
 #include <cmath>
@@ -121,6 +123,89 @@ RECT placeInParent(HWND hwnd)
     MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT *>(&box), 2);
     return box;
 }
+
+// What a screen reader hears of the program's own accord: each name change and live region
+// event of its controls, read back from outside the window's code as the event arrives,
+// through the accessible object the event names.
+class Listener
+{
+public:
+    struct Heard
+    {
+        DWORD event = 0;
+        HWND hwnd = nullptr;
+        std::wstring name;
+    };
+
+    Listener()
+    {
+        heard().clear();
+        m_hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+            &Listener::event, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    ~Listener() { UnhookWinEvent(m_hook); }
+    Listener(const Listener &) = delete;
+    Listener &operator=(const Listener &) = delete;
+
+    bool listening() const { return m_hook != nullptr; }
+    // What live region events said, in order.
+    static std::vector<std::wstring> liveRegions()
+    {
+        std::vector<std::wstring> said;
+        for (const Heard &one : heard()) {
+            if (one.event == EVENT_OBJECT_LIVEREGIONCHANGED) {
+                said.push_back(one.name);
+            }
+        }
+        return said;
+    }
+    static std::vector<Heard> &heard()
+    {
+        static std::vector<Heard> all;
+        return all;
+    }
+
+private:
+    static void CALLBACK event(
+        HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
+    {
+        if (event != EVENT_OBJECT_NAMECHANGE && event != EVENT_OBJECT_LIVEREGIONCHANGED) {
+            return;
+        }
+        Heard one { event, hwnd, {} };
+        IAccessible *accessible = nullptr;
+        VARIANT which {};
+        if (SUCCEEDED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(object),
+                static_cast<DWORD>(child), &accessible, &which))) {
+            BSTR name = nullptr;
+            if (accessible->get_accName(which, &name) == S_OK && name != nullptr) {
+                one.name = name;
+            }
+            SysFreeString(name);
+            VariantClear(&which);
+            accessible->Release();
+        }
+        heard().push_back(one);
+    }
+
+    HWINEVENTHOOK m_hook = nullptr;
+};
+
+// Announcements go through raiser while this lives.
+class NotificationsBy
+{
+public:
+    explicit NotificationsBy(accessibility::NotificationRaiser raiser)
+        : m_before(accessibility::useNotificationRaiser(raiser))
+    {
+    }
+    ~NotificationsBy() { accessibility::useNotificationRaiser(m_before); }
+    NotificationsBy(const NotificationsBy &) = delete;
+    NotificationsBy &operator=(const NotificationsBy &) = delete;
+
+private:
+    accessibility::NotificationRaiser m_before;
+};
 
 } // namespace
 
@@ -358,6 +443,153 @@ TEST_CASE("A screen reader reads the hidden word's length and which keys were tr
     CHECK(after.unavailable);
     // A key not tried is told apart.
     CHECK(read(game.hwnd("Letra", 0)).description == L"Tecla disponible");
+}
+
+TEST_CASE("Announcements reach a screen reader through a live region where UI Automation has "
+          "no notifications")
+{
+    const bool notifications = accessibility::systemNotificationRaiser() != nullptr;
+    MESSAGE(std::string(notifications ? "This system raises UI Automation notifications"
+                                      : "This system has no UI Automation notifications: the "
+                                        "live region speaks"));
+    NotificationsBy liveRegion(nullptr);
+    Played game("PA\xD1O");
+    Listener listener;
+    REQUIRE(listener.listening());
+    HWND focus = GetFocus();
+    // Said once the window is back in its event loop, those made meanwhile together: a
+    // screen reader reads the name when the event reaches it.
+    game.window.announce("Letra \xC3\x91: acierto.");
+    game.window.announce("Intentos: 1.");
+    CHECK(Listener::heard().empty());
+    game.pump(50);
+    CHECK(Listener::liveRegions()
+        == std::vector<std::wstring> { L"Letra \u00d1: acierto. Intentos: 1." });
+    game.window.announce("Intentos: 1."); // said again when asked again
+    game.pump(50);
+    CHECK(Listener::liveRegions()
+        == std::vector<std::wstring> { L"Letra \u00d1: acierto. Intentos: 1.", L"Intentos: 1." });
+    HWND announcer = nullptr;
+    bool nameChanged = false;
+    for (const Listener::Heard &one : Listener::heard()) {
+        if (one.event == EVENT_OBJECT_LIVEREGIONCHANGED) {
+            announcer = one.hwnd;
+        }
+    }
+    for (const Listener::Heard &one : Listener::heard()) {
+        nameChanged |= one.event == EVENT_OBJECT_NAMECHANGE && one.hwnd == announcer
+            && one.name == L"Intentos: 1.";
+    }
+    CHECK(nameChanged);
+    // The announcer is the window's own and shows nothing; the focus stays where it was.
+    REQUIRE(announcer != nullptr);
+    CHECK(GetParent(announcer) == game.window.hwnd());
+    RECT box {};
+    GetWindowRect(announcer, &box);
+    CHECK(IsRectEmpty(&box));
+    CHECK(IsWindowEnabled(announcer) == FALSE);
+    CHECK(text(announcer).empty());
+    CHECK(GetFocus() == focus);
+}
+
+namespace {
+
+struct Raised
+{
+    std::wstring text;
+    accessibility::NotificationKind kind {};
+    accessibility::NotificationProcessing processing {};
+    std::wstring name; // the element's, as UI Automation reads it
+    HWND window = nullptr; // the element's, through its host
+};
+std::vector<Raised> raised;
+
+HRESULT WINAPI recordNotification(IRawElementProviderSimple *provider,
+    accessibility::NotificationKind kind, accessibility::NotificationProcessing processing,
+    BSTR text, BSTR)
+{
+    Raised one { text != nullptr ? text : L"", kind, processing, {}, nullptr };
+    VARIANT name {};
+    if (SUCCEEDED(provider->GetPropertyValue(UIA_NamePropertyId, &name)) && name.vt == VT_BSTR) {
+        one.name = name.bstrVal;
+    }
+    VariantClear(&name);
+    IRawElementProviderSimple *host = nullptr;
+    if (SUCCEEDED(provider->get_HostRawElementProvider(&host)) && host != nullptr) {
+        VARIANT window {};
+        if (SUCCEEDED(host->GetPropertyValue(UIA_NativeWindowHandlePropertyId, &window))
+            && window.vt == VT_I4) {
+            one.window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(window.lVal));
+        }
+        host->Release();
+    }
+    raised.push_back(one);
+    return S_OK;
+}
+
+HRESULT WINAPI failNotification(IRawElementProviderSimple *, accessibility::NotificationKind,
+    accessibility::NotificationProcessing, BSTR, BSTR)
+{
+    return E_FAIL;
+}
+
+} // namespace
+
+TEST_CASE("Where UI Automation has notifications, announcements are raised as one")
+{
+    raised.clear();
+    Played game("PA\xD1O");
+    Listener listener;
+    {
+        NotificationsBy notifications(recordNotification);
+        game.window.announce("Quedan 4 letras");
+        game.window.announce("Intentos: 0");
+        game.pump(50);
+    }
+    REQUIRE(raised.size() == 2);
+    CHECK(raised[1].text == L"Intentos: 0");
+    CHECK(raised[0].text == L"Quedan 4 letras");
+    // Queued after what is being said, none dropped.
+    CHECK(raised[0].kind == accessibility::NotificationKind_Other);
+    CHECK(raised[0].processing == accessibility::NotificationProcessing_All);
+    CHECK(raised[0].name == L"Quedan 4 letras");
+    if (raised[0].window != nullptr) { // where the system gives the element a host
+        CHECK(GetParent(raised[0].window) == game.window.hwnd());
+    }
+    // The live region keeps quiet: a screen reader would say it twice.
+    CHECK(Listener::liveRegions().empty());
+
+    // A notification that fails goes by the live region.
+    NotificationsBy failing(failNotification);
+    game.window.announce("Quedan 3 letras");
+    game.pump(50);
+    CHECK(Listener::liveRegions() == std::vector<std::wstring> { L"Quedan 3 letras" });
+}
+
+TEST_CASE("A screen reader hears the new word, each guess, and F3 and F4 on request")
+{
+    NotificationsBy liveRegion(nullptr);
+    Listener listener;
+    Played game("pa\xF1o");
+    const auto lastHeard = [&] {
+        const std::vector<std::wstring> said = Listener::liveRegions();
+        return said.empty() ? std::wstring() : said.back();
+    };
+    CHECK(lastHeard() == L"Inform\u00e1tica. Palabra de 4 letras: 4 huecos.");
+    HWND focus = GetFocus();
+    game.type(L'p');
+    CHECK(lastHeard() == L"P, est\u00e1. P, 3 huecos. Intentos 1, errores 0.");
+    game.type(L'x');
+    CHECK(lastHeard() == L"X, no est\u00e1. P, 3 huecos. Intentos 2, errores 1. Horca 1 de 10.");
+    const std::size_t before = Listener::liveRegions().size();
+    game.press(VK_F3);
+    CHECK(lastHeard() == L"P, 3 huecos. Intentos 2, errores 1. Horca 1 de 10. Probadas: P, X.");
+    game.press(VK_F4);
+    CHECK(lastHeard() == L"N\u00ba de Juegos 1. Palabras acertadas 0.");
+    CHECK(Listener::liveRegions().size() == before + 2);
+    // Asking moves nothing: the focus stays on the key it was on.
+    CHECK(GetFocus() == focus);
+    CHECK(game.shown("Label4") == L"2");
 }
 
 TEST_CASE("Eleven misses lose the round, and No ends the program")
