@@ -2,6 +2,7 @@
 // What the Qt front-end tells a screen reader beyond its widgets' own words.
 #include "accessibility.h"
 #include "announcer.h"
+#include "trywait.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -51,7 +52,7 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         // Once the activation has moved the focus, in one go and in order.
-        QTRY_COMPARE(
+        TRY_COMPARE(
             announcer.told(), QStringList { QStringLiteral("Tema Informática. 3 letras.") });
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
         QCOMPARE(shownNotices(&window), announcer.told());
