@@ -32,6 +32,9 @@ test=(
     xvfb xauth xdotool imagemagick x11-utils openbox
     appstream desktop-file-utils dpkg-dev file
     python3-pyatspi at-spi2-core dbus
+    # The screen reader a round is played with, speaking Spanish into a null sound
+    # device; the locale is made from the locales package's sources.
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales
     python3 wspanish hunspell-es
     clang-format
     # The Windows program is tested under Wine. Debian 12 and 13 both name Wine's 64-bit

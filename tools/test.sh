@@ -38,6 +38,12 @@ cmake -S "$root" -B "$root/build/test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInf
 cmake --build "$root/build/test" -j"$jobs"
 ctest --test-dir "$root/build/test" --output-on-failure -j"$jobs"
 say_why_skipped "$root/build/test"
+# What Orca said in its round, key by key, for a person to read.
+transcript="$root/build/test/tests/e2e/artefacts/orca_round/transcript.txt"
+if [ -s "$transcript" ]; then
+    echo "== What Orca said in the round it played ($transcript)"
+    cat "$transcript"
+fi
 
 echo "== The Windows program, cross-built with mingw-w64 and tested under Wine"
 cmake -S "$root" -B "$root/build/windows" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

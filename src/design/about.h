@@ -15,7 +15,7 @@ inline constexpr std::array<Control, 8> kControls { {
       .text = rgb(0x000000), .flags = kHidden | kDesignCaption },
     // Sized to its picture plus its border when it is built.
     { .name = "picIcon", .kind = Kind::PictureBox, .place = { 0, 240, 1125, 1575 }, .background = rgb(0xFFFFC0),
-      .tabOrder = 1, .picture = Picture::GameLogo },
+      .tabOrder = 1, .picture = Picture::GameLogo, .accessibleName = "Logotipo del juego" },
     { .name = "lblVersion", .kind = Kind::Label, .place = { 1680, 480, 1485, 225 }, .caption = "Versión 2.1 Especial ",
       .text = rgb(0x800080), .flags = kDesignCaption },
     { .name = "Image2", .kind = Kind::Image, .place = { 2760, 840, 1095, 1455 }, .toolTip = programinfo::kPartnerSite,

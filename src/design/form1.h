@@ -16,6 +16,7 @@ inline constexpr std::string_view kKeyAvailable = "Tecla disponible";
 inline constexpr std::string_view kKeyTried = "Tecla ya probada";
 inline constexpr std::string_view kStageName = "Horca: %1 de %2"; // stage, last stage
 inline constexpr std::string_view kHiddenWordDescription = "Palabra oculta de %1 caracteres";
+inline constexpr std::string_view kOptionPosition = "%1 de %2"; // an option's place in its group
 
 inline constexpr std::string_view kPartnerToolTip = "Juegos,cuentos,poemas,diversión";
 

@@ -127,6 +127,12 @@ void GamePlay::built()
     for (int i = 0; i < kLetraCount; ++i) {
         m_widgets.setAccessibleDescription(form1::letra(i), form1::kKeyAvailable);
     }
+    // A screen reader says where an option stands among the themes.
+    for (std::size_t i = 0; i < kOptionNames.size(); ++i) {
+        m_widgets.setAccessibleDescription(control(kOptionNames[i]),
+            formatText(form1::kOptionPosition,
+                { std::to_string(i + 1), std::to_string(kOptionNames.size()) }));
+    }
 }
 
 bool GamePlay::load()

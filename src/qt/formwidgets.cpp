@@ -3,7 +3,6 @@
 #include "formwidgets.h"
 
 #include "announcer.h"
-
 #include "labelfit.h"
 #include "twips.h"
 
@@ -16,6 +15,7 @@ namespace quimbelo::qt {
 FormWidgets::FormWidgets(QWidget *window, const design::Window &design, QWidget *client)
     : m_window(window)
     , m_controls(FormBuilder::build(design, client))
+    , m_announcer(new Announcer(window))
 {
     m_window->setObjectName(designText(design.name));
     m_window->setWindowTitle(designText(design.caption));
@@ -49,7 +49,7 @@ void FormWidgets::stopTimer(const design::Control &timer)
 
 void FormWidgets::announce(std::string_view utf8)
 {
-    qt::announce(m_window, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    m_announcer->announce(designText(utf8));
 }
 
 } // namespace quimbelo::qt

@@ -11,6 +11,8 @@
 
 namespace quimbelo::qt {
 
+class Announcer;
+
 class FormWidgets : public play::WindowWidgets
 {
 public:
@@ -28,6 +30,7 @@ public:
 private:
     QWidget *m_window;
     FormBuilder m_controls;
+    Announcer *m_announcer;
 };
 
 } // namespace quimbelo::qt

@@ -2,7 +2,6 @@
 #include "gamewindow.h"
 
 #include "announcer.h"
-
 #include "form1.h"
 #include "heldkeyfilter.h"
 #include "imagebox.h"
@@ -63,6 +62,7 @@ GameWindow::GameWindow(Surroundings &surroundings, QWidget *parent)
 GameWindow::GameWindow(Surroundings &surroundings, QWidget *parent, InSteps)
     : QMainWindow(parent)
     , m_play(*this, surroundings)
+    , m_announcer(new Announcer(this))
 {
     setObjectName(designText(form1::kWindow.name));
     setWindowTitle(designText(form1::kWindow.caption));
@@ -187,6 +187,16 @@ void GameWindow::bindMenus()
         connect(
             shortcut, &QShortcut::activated, items.value(designText(item.name)), &QAction::trigger);
     }
+    // Keys no menu shows, which ask a screen reader to say where the round stands and
+    // the counters across rounds.
+    const auto request = [this](Qt::Key key, const QString &name, void (play::GamePlay::*say)()) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(false);
+        shortcut->setObjectName(name);
+        connect(shortcut, &QShortcut::activated, this, [this, say] { (m_play.*say)(); });
+    };
+    request(Qt::Key_F3, QStringLiteral("ShortcutF3"), &play::GamePlay::speakRound);
+    request(Qt::Key_F4, QStringLiteral("ShortcutF4"), &play::GamePlay::speakCounters);
 }
 
 bool GameWindow::load(Picture::Ptr splashWordmark)
@@ -324,14 +334,25 @@ double GameWindow::lineRoom(const Control &control) const
     return widget(control)->contentsRect().width();
 }
 
+// Qt tells a screen reader of every name and description set, changed or not: a new
+// round, which sets all 37 keys' descriptions, would flood Orca, which then drops what
+// comes with the flood, the announcement of the new word included.
 void GameWindow::setAccessibleName(const Control &control, std::string_view utf8)
 {
-    widget(control)->setAccessibleName(fromUtf8(utf8));
+    QWidget *target = widget(control);
+    const QString name = fromUtf8(utf8);
+    if (target->accessibleName() != name) {
+        target->setAccessibleName(name);
+    }
 }
 
 void GameWindow::setAccessibleDescription(const Control &control, std::string_view utf8)
 {
-    widget(control)->setAccessibleDescription(fromUtf8(utf8));
+    QWidget *target = widget(control);
+    const QString description = fromUtf8(utf8);
+    if (target->accessibleDescription() != description) {
+        target->setAccessibleDescription(description);
+    }
 }
 
 bool GameWindow::hasFocus(const Control &control) const
@@ -356,7 +377,7 @@ void GameWindow::stopTimer(const Control &timer)
 
 void GameWindow::announce(std::string_view utf8)
 {
-    qt::announce(this, fromUtf8(utf8));
+    m_announcer->announce(fromUtf8(utf8));
 }
 
 MessageAnswer GameWindow::messageBox(

@@ -14,6 +14,7 @@
 
 namespace quimbelo::qt {
 
+class Announcer;
 class HeldKeyFilter;
 class ImageBox;
 
@@ -108,6 +109,7 @@ private:
     ImageBox *Image1 = nullptr;
     ImageBox *Image7 = nullptr;
     HeldKeyFilter *m_heldKeys = nullptr;
+    Announcer *m_announcer = nullptr;
 };
 
 } // namespace quimbelo::qt

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessibility.h"
 #include "appearance.h"
 #include "programfolder.h"
 #include "programinfo.h"
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationVersion(QStringLiteral(QUIMBELO_VERSION));
     quimbelo::qt::applyClassicAppearance(app);
+    quimbelo::qt::setUpAccessibility();
 
     quimbelo::qt::Startup startup(quimbelo::qt::programFolder());
     QObject::connect(&startup, &quimbelo::qt::Startup::finished, &app,

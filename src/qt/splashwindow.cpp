@@ -40,6 +40,8 @@ SplashWindow::SplashWindow(QWidget *parent)
 
     m_widgets = std::make_unique<FormWidgets>(this, kWindow, client);
     const FormBuilder &controls = m_widgets->controls();
+    // The splash has no title: a screen reader names it by the name it shows.
+    setAccessibleName(designText(design::get(kWindow, "lblProductName").caption));
     Frame1 = controls.get<QFrame>("Frame1");
     Frame1->installEventFilter(this);
     connect(controls.get<QTimer>("Timer1"), &QTimer::timeout, this, [this] {

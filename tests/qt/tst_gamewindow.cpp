@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "accessibility.h"
+#include "announcer.h"
 #include "appearance.h"
 #include "form1.h"
 #include "gamewindow.h"
@@ -80,7 +82,11 @@ class GameWindowTest : public QObject
     }
 
 private slots:
-    void initTestCase() { applyClassicAppearance(*qApp); }
+    void initTestCase()
+    {
+        applyClassicAppearance(*qApp);
+        setUpAccessibility();
+    }
 
     void init()
     {
@@ -284,6 +290,27 @@ private slots:
         QVERIFY(key(20)->isEnabled());
         QTest::keyClick(find("Text1"), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(ended.count(), 1);
+    }
+
+    void f3AndF4AskForTheRoundAndTheCountersWhereverTheFocusIs()
+    {
+        open();
+        const auto *announcer = m_window->findChild<Announcer *>();
+        QVERIFY(announcer != nullptr);
+        type("z");
+        find("Text1")->setFocus();
+        const qsizetype before = announcer->told().size();
+        QTest::keyClick(find("Text1"), Qt::Key_F3);
+        QCOMPARE(announcer->told().size(), before + 1);
+        QVERIFY2(announcer->told().last().contains(QStringLiteral("Probadas: Z")),
+            qPrintable(announcer->told().last()));
+        QTest::keyClick(find("Text1"), Qt::Key_F4);
+        QCOMPARE(announcer->told().size(), before + 2);
+        QVERIFY2(announcer->told().last().contains(QStringLiteral("Juegos 1")),
+            qPrintable(announcer->told().last()));
+        // Asking changes nothing: the focus stays and nothing was guessed.
+        QVERIFY(find("Text1")->hasFocus());
+        QCOMPARE(text("Label4"), QStringLiteral("1"));
     }
 
     void aThemeChangeInMidRoundDrawsFromTheNewList()
@@ -601,6 +628,10 @@ private slots:
         QCOMPARE(accessible("Letra_20")->text(QAccessible::Description),
             QStringLiteral("Tecla ya probada"));
         QCOMPARE(accessible("Text1")->text(QAccessible::Name), QStringLiteral("Solucion"));
+        // An option is named by itself, its place among the themes as its description.
+        QCOMPARE(accessible("Option3")->text(QAccessible::Name), QStringLiteral("Informática"));
+        QCOMPARE(accessible("Option3")->text(QAccessible::Description), QStringLiteral("3 de 4"));
+        QVERIFY(accessible("Option3")->relations(QAccessible::Label).isEmpty());
     }
 
     void aWindowBuiltInStepsAndDrawnAheadShowsWhatOneBuiltAtOnceShows()
