@@ -174,8 +174,12 @@ mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm"
 # in the root; the tests start the buses they use.
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
-# The machine's name resolves, as an installed system's /etc/hosts makes it (sudo asks).
+# localhost and the machine's name resolve, as the installer's /etc/hosts makes them:
+# debootstrap writes none, and sudo asks for the name and Selenium reaches chromedriver
+# at localhost.
 host_name=$(cat "$root/etc/hostname" 2>/dev/null || hostname)
+grep -qw -- localhost "$root/etc/hosts" 2>/dev/null ||
+    printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' >>"$root/etc/hosts"
 grep -qw -- "$host_name" "$root/etc/hosts" 2>/dev/null || printf '127.0.1.1\t%s\n' "$host_name" >>"$root/etc/hosts"
 
 if $as_user; then
