@@ -15,41 +15,20 @@ namespace quimbelo::win32::accessibility {
 
 namespace {
 
-// The system's accessible object for a control with its name or description put in;
-// every other question goes to the system's object as it is.
-class Described final : public IAccessible
+// IUnknown for the objects made here: they answer for IUnknown, for Interface and for the
+// interfaces it derives from (Also), and delete themselves at their last Release.
+template <typename Interface, typename... Also> class Counted : public Interface
 {
 public:
-    Described(IAccessible *system, std::optional<std::wstring> name,
-        std::optional<std::wstring> description)
-        : m_system(system)
-        , m_name(std::move(name))
-        , m_description(std::move(description))
-    {
-    }
-    Described(const Described &) = delete;
-    Described &operator=(const Described &) = delete;
-
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
-    {
-        if (m_description && isSelf(child)) {
-            return copy(*m_description, description);
-        }
-        return m_system->get_accDescription(child, description);
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
-    {
-        if (m_name && isSelf(child)) {
-            return copy(*m_name, name);
-        }
-        return m_system->get_accName(child, name);
-    }
+    Counted() = default;
+    Counted(const Counted &) = delete;
+    Counted &operator=(const Counted &) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
     {
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch)
-            || iid == __uuidof(IAccessible)) {
-            *object = static_cast<IAccessible *>(this);
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(Interface)
+            || ((iid == __uuidof(Also)) || ...)) {
+            *object = static_cast<Interface *>(this);
             AddRef();
             return S_OK;
         }
@@ -64,6 +43,41 @@ public:
             delete this;
         }
         return static_cast<ULONG>(left);
+    }
+
+protected:
+    virtual ~Counted() = default;
+
+private:
+    LONG m_references = 1;
+};
+
+// The system's accessible object for a control with its name or description put in;
+// every other question goes to the system's object as it is.
+class Described final : public Counted<IAccessible, IDispatch>
+{
+public:
+    Described(IAccessible *system, std::optional<std::wstring> name,
+        std::optional<std::wstring> description)
+        : m_system(system)
+        , m_name(std::move(name))
+        , m_description(std::move(description))
+    {
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    {
+        if (m_description && isSelf(child)) {
+            return copy(*m_description, description);
+        }
+        return m_system->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
+    {
+        if (m_name && isSelf(child)) {
+            return copy(*m_name, name);
+        }
+        return m_system->get_accName(child, name);
     }
 
     // The rest is the system's.
@@ -164,7 +178,7 @@ public:
     }
 
 private:
-    ~Described() { m_system->Release(); }
+    ~Described() override { m_system->Release(); }
     static bool isSelf(const VARIANT &child)
     {
         return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -178,7 +192,6 @@ private:
     IAccessible *m_system;
     std::optional<std::wstring> m_name;
     std::optional<std::wstring> m_description;
-    LONG m_references = 1;
 };
 
 // What uiautomationcore.dll gives where it is present, looked up by name: on systems
@@ -234,15 +247,13 @@ constexpr long kTextControlType = 50020;
 
 // The announcer as UI Automation sees it: a text whose window is the announcer, named by
 // what it last announced.
-class Announcing final : public IRawElementProviderSimple
+class Announcing final : public Counted<IRawElementProviderSimple>
 {
 public:
     explicit Announcing(HWND announcer)
         : m_announcer(announcer)
     {
     }
-    Announcing(const Announcing &) = delete;
-    Announcing &operator=(const Announcing &) = delete;
 
     HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions *options) override
     {
@@ -277,34 +288,13 @@ public:
         return hostOf != nullptr && IsWindow(m_announcer) ? hostOf(m_announcer, host) : S_OK;
     }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
-    {
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IRawElementProviderSimple)) {
-            *object = static_cast<IRawElementProviderSimple *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_references); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&m_references);
-        if (left == 0) {
-            delete this;
-        }
-        return static_cast<ULONG>(left);
-    }
-
     void said(const std::wstring &text) { m_said = text; }
 
 private:
-    ~Announcing() = default;
+    ~Announcing() override = default;
 
     HWND m_announcer;
     std::wstring m_said;
-    LONG m_references = 1;
 };
 
 // What a control tells a screen reader beyond what the system knows of it.
