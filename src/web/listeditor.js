@@ -193,17 +193,25 @@
             }
         }
 
-        // Keeps bytes as the list, then shows what was kept. A save the browser did not
-        // keep leaves the text as it is, and says so.
-        async keep(list, bytes, time) {
+        // Runs what stores a list and remembers whether the browser kept it: a list it
+        // did not keep is said to be unsaved until a later store succeeds.
+        async stored(list, store) {
             try {
-                await this.store.save(list, bytes, time);
+                await store();
                 this.unkept.delete(list.file);
             } catch (e) {
                 if (e instanceof ListStorageError) {
                     this.unkept.add(list.file);
                 }
                 throw e;
+            }
+        }
+
+        // Keeps bytes as the list, then shows what was kept. A save the browser did not
+        // keep leaves the text as it is, and says so.
+        async keep(list, bytes, time) {
+            try {
+                await this.stored(list, () => this.store.save(list, bytes, time));
             } finally {
                 this.showState();
             }
@@ -270,13 +278,7 @@
             const list = this.list;
             this.shown.delete(list.file);
             try {
-                await this.store.restore(list);
-                this.unkept.delete(list.file);
-            } catch (e) {
-                if (e instanceof ListStorageError) {
-                    this.unkept.add(list.file);
-                }
-                throw e;
+                await this.stored(list, () => this.store.restore(list));
             } finally {
                 this.load();
             }
