@@ -48,18 +48,9 @@ class Browser:
         self.driver = None
 
     def start(self):
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-        options = webdriver.ChromeOptions()
-        options.binary_location = shutil.which('chromium') or '/usr/bin/chromium'
-        for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage',
-                         '--user-data-dir=' + self.profile, '--window-size=1024,768', '--lang=es',
-                         '--no-first-run', '--no-default-browser-check'):
-            options.add_argument(argument)
-        options.add_experimental_option('prefs', {'download.default_directory': self.downloads,
-                                                  'download.prompt_for_download': False})
-        service = Service(shutil.which('chromedriver') or '/usr/bin/chromedriver')
-        self.driver = webdriver.Chrome(service=service, options=options)
+        self.driver = chromium(self.profile, '--disable-dev-shm-usage', '--window-size=1024,768',
+                               prefs={'download.default_directory': self.downloads,
+                                      'download.prompt_for_download': False})
         self.driver.set_script_timeout(60)
         return self.driver
 
@@ -73,6 +64,33 @@ class Browser:
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
+def chromium(profile, *arguments, prefs=None, capabilities=None):
+    """Debian's headless Chromium through chromedriver, in Spanish, with the given profile
+    folder, reaching no network but the addresses it is sent to."""
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    options = webdriver.ChromeOptions()
+    options.binary_location = shutil.which('chromium') or '/usr/bin/chromium'
+    for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
+                     '--no-default-browser-check', '--disable-background-networking',
+                     '--disable-component-update', '--disable-sync', '--no-proxy-server',
+                     '--lang=es', '--user-data-dir=' + profile, *arguments):
+        options.add_argument(argument)
+    if prefs:
+        options.add_experimental_option('prefs', prefs)
+    for name, value in (capabilities or {}).items():
+        options.set_capability(name, value)
+    service = Service(shutil.which('chromedriver') or '/usr/bin/chromedriver')
+    return webdriver.Chrome(service=service, options=options)
+
+
+def skip_for(error):
+    """Ends the test program as skipped, saying why Chromium could not start."""
+    first = str(error).strip().splitlines()[0] if str(error).strip() else type(error).__name__
+    print('Skipped: Chromium cannot start: %s' % first)
+    sys.exit(SKIPPED)
+
+
 def start_or_skip(browser):
     """Starts the browser, or ends the test program as skipped, saying why, when Chromium
     or its driver is missing or cannot start here."""
@@ -80,6 +98,4 @@ def start_or_skip(browser):
         return browser.start()
     except Exception as error:  # selenium is missing, or the browser would not start
         browser.remove()
-        first = str(error).strip().splitlines()[0] if str(error).strip() else type(error).__name__
-        print('Skipped: Chromium cannot start: %s' % first)
-        sys.exit(SKIPPED)
+        skip_for(error)

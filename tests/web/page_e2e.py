@@ -15,17 +15,16 @@ chromium and chromium-driver.
 """
 
 import argparse
-import functools
-import http.server
 import os
 import shutil
 import sys
 import tempfile
-import threading
 import time
 import traceback
 
-SKIPPED = 77
+import browser
+
+SKIPPED = browser.SKIPPED
 GAME_TITLE = "Quimbelo  2.0 Brundel .. Especial Tornelas"
 BOX_TITLE = "Quimbelo"
 LETTER_KEYS = "QWERTYUIOPASDFGHJKLÑZXCVBNM7894561230"
@@ -33,9 +32,7 @@ THEMES = ("propios", "peliculas", "informatica", "diccionario")
 WAIT = 8.0
 
 try:
-    from selenium import webdriver
     from selenium.common.exceptions import WebDriverException
-    from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
     from selenium.webdriver.common.action_chains import ActionChains
@@ -84,11 +81,6 @@ def read_text(data):
                        else chr(b) for b in data)
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 class Browser:
     """The page served beside a scenario's lists, open in one Chromium."""
 
@@ -98,26 +90,16 @@ class Browser:
         for name in os.listdir(page):
             os.symlink(os.path.join(page, name), os.path.join(self.root, name))
         os.mkdir(os.path.join(self.root, "lists"))
-        handler = functools.partial(QuietHandler, directory=self.root)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.address = f"http://127.0.0.1:{self.server.server_address[1]}"
-        options = webdriver.ChromeOptions()
-        options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                         "--disable-background-networking", "--disable-component-update",
-                         "--disable-sync", "--no-proxy-server", "--lang=es",
-                         "--window-size=800,700", f"--force-device-scale-factor={scale}",
-                         f"--user-data-dir={os.path.join(self.root, 'profile')}"):
-            options.add_argument(argument)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        driver_path = shutil.which("chromedriver") or "/usr/bin/chromedriver"
+        self.server = browser.Server(self.root)
+        self.address = self.server.url.rstrip("/")
         try:
-            self.driver = webdriver.Chrome(service=Service(driver_path), options=options)
+            self.driver = browser.chromium(
+                os.path.join(self.root, "profile"), "--window-size=800,700",
+                f"--force-device-scale-factor={scale}",
+                capabilities={"goog:loggingPrefs": {"browser": "ALL"}})
         except WebDriverException as error:
-            self.server.shutdown()
-            print(f"Skipped: Chromium cannot start: {error.msg}")
-            sys.exit(SKIPPED)
+            self.server.stop()
+            browser.skip_for(error.msg)
 
     def close(self):
         try:
@@ -126,7 +108,7 @@ class Browser:
                     print(f"browser: {entry['message']}")
         finally:
             self.driver.quit()
-            self.server.shutdown()
+            self.server.stop()
             shutil.rmtree(self.root, ignore_errors=True)
 
     def lists(self, name, **words):
@@ -612,20 +594,20 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.artefacts, exist_ok=True)
     scale = 2 if args.scenario.endswith("dpr2") else 1
-    browser = Browser(os.path.abspath(args.page), args.artefacts, scale)
+    page = Browser(os.path.abspath(args.page), args.artefacts, scale)
     try:
         scenario = SCENARIOS[args.scenario]
         if args.scenario == "help_and_mail":
-            scenario(browser, args.author_mail)
+            scenario(page, args.author_mail)
         else:
-            scenario(browser)
+            scenario(page)
     except (Failure, WebDriverException) as error:
-        browser.screenshot(f"{args.scenario}-failed")
+        page.screenshot(f"{args.scenario}-failed")
         traceback.print_exc()
         print(f"FAILED: {args.scenario}: {error}")
         return 1
     finally:
-        browser.close()
+        page.close()
     print(f"passed: {args.scenario}")
     return 0
 
