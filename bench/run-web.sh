@@ -27,20 +27,7 @@ warm_up=100
 . "$root/bench/lib.sh"
 
 # --- Debian packages -----------------------------------------------------------------------
-wanted=(cmake ninja-build g++ emscripten nodejs chromium chromium-driver python3-selenium)
-missing=()
-for package in "${wanted[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [ "$status" = "install ok installed" ] || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}" >&2
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >&2
-fi
+"$root/tools/setup-debian.sh" bench-web >&2
 # Debian's python3, which python3-selenium is installed for.
 python=/usr/bin/python3
 

@@ -28,22 +28,8 @@ runs=${BENCH_RUNS:-15}
 idle=${BENCH_IDLE_S:-30}
 play_rounds=${BENCH_PLAY_ROUNDS:-100}
 
-# --- Debian packages: the program's own, then what the benchmarks add ---------------------
-"$root/tools/setup-debian.sh" play
-wanted=(xvfb xauth pkgconf libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev)
-missing=()
-for package in "${wanted[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [ "$status" = "install ok installed" ] || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}" >&2
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+# --- Debian packages: the program's own and what the benchmarks add -----------------------
+"$root/tools/setup-debian.sh" bench >&2
 
 # --- Build ---------------------------------------------------------------------------------
 cmake -S "$root/bench" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2

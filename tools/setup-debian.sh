@@ -6,6 +6,8 @@
 #   tools/setup-debian.sh windows   building the Windows program and its packages
 #   tools/setup-debian.sh web       building the browser version
 #   tools/setup-debian.sh test      also everything the tests use
+#   tools/setup-debian.sh bench     the benchmarks of the game on Linux
+#   tools/setup-debian.sh bench-web the benchmarks of the browser version
 set -euo pipefail
 
 play=(
@@ -43,13 +45,25 @@ test=(
     # The page's tests run in Debian's headless Chromium, driven by Selenium.
     chromium chromium-driver python3-selenium
 )
+# The benchmarks time windows through the X server's own extensions, and the page in the
+# same Chromium as the tests.
+bench=(
+    "${play[@]}"
+    xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
+)
+bench_web=(
+    "${web[@]}"
+    g++ chromium chromium-driver python3-selenium
+)
 
 case "${1:-play}" in
     play) wanted=("${play[@]}") ;;
     windows) wanted=("${windows[@]}") ;;
     web) wanted=("${web[@]}") ;;
     test) wanted=("${test[@]}") ;;
-    *) echo "usage: $0 play|windows|web|test" >&2; exit 2 ;;
+    bench) wanted=("${bench[@]}") ;;
+    bench-web) wanted=("${bench_web[@]}") ;;
+    *) echo "usage: $0 play|windows|web|test|bench|bench-web" >&2; exit 2 ;;
 esac
 
 missing=()
