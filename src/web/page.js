@@ -839,6 +839,7 @@ class Page {
             return;
         }
         if (window.element.localName !== 'dialog') {
+            window.element.inert = true;
             this.desktop.appendChild(window.element);
         } else {
             document.body.appendChild(window.element);
@@ -853,7 +854,7 @@ class Page {
             const painted = () => {
                 this.startLists();
                 this.call('_quimbelo_splash_painted');
-                this.prepareWhileIdle();
+                this.prepareWhileIdle(window.drawn);
             };
             window.decodeShown().then(() => {
                 window.element.hidden = false;
@@ -875,6 +876,7 @@ class Page {
             return;
         }
         window.element.hidden = false;
+        window.element.inert = false;
         if (id === GAME) {
             document.title = window.titleText.textContent;
             requestAnimationFrame(() => performance.mark('quimbelo:game-frame'));
@@ -905,14 +907,18 @@ class Page {
 
     // The game window is prepared behind the splash in steps, each when the page has
     // nothing else to do, so that a key on the splash is answered at once.
-    prepareWhileIdle() {
+    // Behind the splash that the build drew, which draws nothing more, the steps follow
+    // each other as the page's tasks, a key still answered between two of them.
+    prepareWhileIdle(drawn) {
         const step = () => {
             if (this.module && this.module._quimbelo_idle()) {
                 later(step);
             }
         };
-        const later = window.requestIdleCallback ? (work) => requestIdleCallback(work, { timeout: 50 })
+        const task = window.scheduler && scheduler.postTask ? (work) => scheduler.postTask(work)
             : (work) => setTimeout(work, 0);
+        const later = drawn || !window.requestIdleCallback ? task
+            : (work) => requestIdleCallback(work, { timeout: 50 });
         later(step);
     }
 

@@ -34,7 +34,8 @@ WAIT = 8.0
 
 try:
     from selenium import webdriver
-    from selenium.common.exceptions import WebDriverException
+    from selenium.common.exceptions import (NoSuchElementException, StaleElementReferenceException,
+                                            WebDriverException)
     from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
@@ -482,11 +483,14 @@ def splash_by_key(s):
         if attempt == 0:
             check_equal(s.caption("lblVersion", "frmSplash"), "Versión 2.0.0", "the splash's version")
             s.screenshot("splash")
-        splash = s.driver.find_element(By.CSS_SELECTOR, "[data-window='frmSplash']")
-        # Keys that type nothing and clicks beside the panel's surface leave it.
-        splash.send_keys(Keys.ARROW_LEFT, Keys.SHIFT, Keys.F3)
-        s.control("lblProductName", "frmSplash").click()
-        s.control("imgLogo", "frmSplash").click()
+        try:
+            splash = s.driver.find_element(By.CSS_SELECTOR, "[data-window='frmSplash']")
+            # Keys that type nothing and clicks beside the panel's surface leave it.
+            splash.send_keys(Keys.ARROW_LEFT, Keys.SHIFT, Keys.F3)
+            s.control("lblProductName", "frmSplash").click()
+            s.control("imgLogo", "frmSplash").click()
+        except (NoSuchElementException, StaleElementReferenceException):
+            continue  # the splash's time ran out first
         stayed = s.shown("frmSplash") and not s.shown("Form1")
         s.type("q")
         wait_for(lambda: s.shown("Form1"), "the game window after a key")
@@ -522,20 +526,28 @@ def splash_by_timer(s):
 def splash_before_program(s):
     # The splash shows whole while the program's code is still on its way; a click on it
     # and keys typed meanwhile are kept, and the letter hands over once the program runs.
-    s.open_without_code(s.lists("early"))
-    first = wait_for(lambda: s.mark("quimbelo:splash-frame"), "the splash's first frame")
-    check_equal(s.caption("lblVersion", "frmSplash"), "Versión 2.0.0", "the splash's version")
-    check(s.js("return [...document.querySelectorAll('[data-window=frmSplash] img')]"
-               ".every(image => image.complete && image.naturalWidth > 0);"), "the splash's pictures")
-    s.screenshot("splash-before-program")
-    s.control("lblProductName", "frmSplash").click()
-    s.type(Keys.ARROW_LEFT + "q" + "e")
-    time.sleep(0.5)
-    check(s.shown("frmSplash") and not s.shown("Form1"), "the splash went without its program")
-    s.code_sent.set()
-    wait_for(lambda: s.shown("Form1"), "the game window after the kept key")
-    shown = wait_for(lambda: s.mark("quimbelo:game-frame"), "the game window's first frame")
-    check(shown - first < 2900, "the splash waited for its timer, not the kept key")
+    # On a busy machine the splash's three seconds may run out first, its timer handing
+    # over in the key's place: the page is opened again, up to three times.
+    for attempt in range(3):
+        s.open_without_code(s.lists(f"early{attempt}"))
+        first = wait_for(lambda: s.mark("quimbelo:splash-frame"), "the splash's first frame")
+        if attempt == 0:
+            check_equal(s.caption("lblVersion", "frmSplash"), "Versión 2.0.0", "the splash's version")
+            check(s.js("return [...document.querySelectorAll('[data-window=frmSplash] img')]"
+                       ".every(image => image.complete && image.naturalWidth > 0);"), "the splash's pictures")
+            s.screenshot("splash-before-program")
+        s.control("lblProductName", "frmSplash").click()
+        s.type(Keys.ARROW_LEFT + "q" + "e")
+        time.sleep(0.2)
+        stayed = s.shown("frmSplash") and not s.shown("Form1")
+        s.code_sent.set()
+        wait_for(lambda: s.shown("Form1"), "the game window after the kept key")
+        shown = wait_for(lambda: s.mark("quimbelo:game-frame"), "the game window's first frame")
+        if shown - first < 2900:
+            break
+    else:
+        raise Failure("the program never came within the splash's three seconds")
+    check(stayed, "the splash went without its program")
     check_equal(s.js("return performance.getEntriesByName('quimbelo:splash-frame').length;"), 1,
                 "the splash's first frames")
     check_equal(s.js("return document.querySelectorAll('[data-window]').length;"), 1,
@@ -639,6 +651,11 @@ def accessibility(s):
     s.open(s.lists("access", all=["CASA"]))
     said = lambda: s.js("return document.getElementById('announcer').textContent;")
     wait_for(lambda: "Pulse una tecla para empezar." in said(), "the splash's hint said")
+    # The game window, laid out and painted behind the splash, is not there for a reader.
+    wait_for(lambda: s.js("const w = document.querySelector('[data-window=Form1]');"
+                          "return !!w && w.querySelectorAll('img').length > 0;"), "the game window prepared")
+    check(not [node for node in s.ax_nodes() if node[1] in ("Q", "Solucion", "Juego")],
+          "the game window is read out behind the splash")
     s.hand_over()
     wait_for(lambda: "Palabra de 4 letras" in said(), "the new word said")
     role, name, description, properties = s.ax_node("button", "Q")
