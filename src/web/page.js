@@ -93,6 +93,14 @@ class Picture {
         this.address = null;
     }
 
+    // The picture an image of the page's own splash shows, drawn as url() draws it.
+    static shownBy(name, image) {
+        const picture = new Picture(name);
+        picture.address = image.src;
+        picture.decoded = image.decode().catch(() => {});
+        return picture;
+    }
+
     // The drawing, with only the gallows' parts up to its stage, filling whatever box it is
     // shown in, as stretched pictures do.
     svg() {
@@ -141,7 +149,9 @@ class Picture {
     }
 }
 
-// A window built from its design: its frame, title bar, menu bar and controls.
+// A window built from its design: its frame, title bar, menu bar and controls. A window
+// that the page already shows, drawn by the build (the splash), is taken over as it is:
+// its elements get what a built window's get, and it stays on the screen.
 class PageWindow {
     constructor(page, id, design) {
         this.page = page;
@@ -154,9 +164,15 @@ class PageWindow {
         this.cancelButton = null;
 
         const modal = design.border === 'dialog';
-        this.element = element(modal ? 'dialog' : 'section', 'window', null);
-        this.element.dataset.window = design.name;
-        this.element.hidden = true;
+        this.drawn = document.querySelector(`#desktop > [data-window="${design.name}"][data-prebuilt]`);
+        if (this.drawn) {
+            this.element = this.drawn;
+            delete this.element.dataset.prebuilt;
+        } else {
+            this.element = element(modal ? 'dialog' : 'section', 'window', null);
+            this.element.dataset.window = design.name;
+            this.element.hidden = true;
+        }
         this.element.style.font = cssFont(design.font);
         if (design.border !== 'none') {
             this.buildTitleBar();
@@ -164,7 +180,7 @@ class PageWindow {
         if (design.menu.length) {
             this.menuBar = new MenuBar(this, design.menu);
         }
-        this.client = element('div', 'client', this.element);
+        this.client = this.drawn ? this.element.querySelector('.client') : element('div', 'client', this.element);
         this.client.style.width = `${design.width}px`;
         this.client.style.height = `${design.height}px`;
         this.client.style.background = design.background;
@@ -211,12 +227,15 @@ class PageWindow {
             Shape: () => this.makeShape(control),
             Line: () => element('div', 'line'),
         }[design.kind];
-        const made = make();
+        const name = design.index < 0 ? design.name : `${design.name}_${design.index}`;
+        const made = this.drawn ? this.takeOver(control, this.element.querySelector(`[data-name="${name}"]`)) : make();
         control.element = made;
         control.target = control.target || made;
         made.classList.add('control');
-        made.dataset.name = design.index < 0 ? design.name : `${design.name}_${design.index}`;
-        parent.appendChild(made);
+        made.dataset.name = name;
+        if (!this.drawn) {
+            parent.appendChild(made);
+        }
         if (design.kind !== 'PictureBox') {
             this.place(made, design);
         }
@@ -259,6 +278,15 @@ class PageWindow {
             // The design's tab order, before anything of the page.
             control.target.tabIndex = design.tabOrder + 1;
         }
+    }
+
+    // A control the build drew: the element, and the picture it shows.
+    takeOver(control, made) {
+        if (control.design.picture) {
+            control.image = made.querySelector('img');
+            control.picture = Picture.shownBy(control.design.picture, control.image);
+        }
+        return made;
     }
 
     place(made, design) {
@@ -463,21 +491,28 @@ class PageWindow {
 
     // A timer ticks every period until stopped. While the page is out of sight its ticks
     // are held back, so that a page left in a background tab costs nothing; they start
-    // again, each a whole period later, when it is seen again.
+    // again, each a whole period later, when it is seen again. A window that the build drew
+    // has been on the screen since its first frame: its timers count from there.
     startTimer(row, milliseconds) {
         this.stopTimer(row);
         const timer = { milliseconds, interval: null };
-        timer.run = () => {
+        const tick = () => this.page.event(this.id, row, true);
+        timer.run = (first = milliseconds) => {
             if (!document.hidden && timer.interval === null) {
-                timer.interval = setInterval(() => this.page.event(this.id, row, true), milliseconds);
+                timer.interval = setTimeout(() => {
+                    timer.interval = setInterval(tick, milliseconds);
+                    tick();
+                }, first);
             }
         };
         timer.pause = () => {
+            clearTimeout(timer.interval);
             clearInterval(timer.interval);
             timer.interval = null;
         };
         this.timers.set(row, timer);
-        timer.run();
+        const shownFor = this.drawn && quimbeloEarly.paintedAt !== null ? performance.now() - quimbeloEarly.paintedAt : 0;
+        timer.run(Math.max(0, milliseconds - shownFor));
     }
 
     stopTimer(row) {
@@ -800,7 +835,11 @@ class Page {
     build(id, design) {
         const window = new PageWindow(this, id, design);
         this.windows.set(id, window);
+        if (window.drawn) {
+            return;
+        }
         if (window.element.localName !== 'dialog') {
+            window.element.inert = true;
             this.desktop.appendChild(window.element);
         } else {
             document.body.appendChild(window.element);
@@ -812,36 +851,74 @@ class Page {
         if (id === SPLASH) {
             // The splash comes whole: its pictures are decoded before its first frame. The
             // game window's were decoded while the splash was shown.
+            const painted = () => {
+                this.startLists();
+                this.call('_quimbelo_splash_painted');
+                this.prepareWhileIdle(window.drawn);
+            };
             window.decodeShown().then(() => {
                 window.element.hidden = false;
                 window.element.tabIndex = -1;
                 window.element.focus();
-                requestAnimationFrame(() => {
-                    performance.mark('quimbelo:splash-frame');
-                    this.startLists();
-                    this.call('_quimbelo_splash_painted');
-                    this.prepareWhileIdle();
+                if (!window.drawn) {
+                    requestAnimationFrame(() => {
+                        performance.mark('quimbelo:splash-frame');
+                        painted();
+                    });
+                    return;
+                }
+                // The build's splash made its own first frame, perhaps not yet.
+                quimbeloEarly.painted.then(() => {
+                    painted();
+                    this.handOnEarlyEvents();
                 });
             });
             return;
         }
         window.element.hidden = false;
+        window.element.inert = false;
         if (id === GAME) {
             document.title = window.titleText.textContent;
             requestAnimationFrame(() => performance.mark('quimbelo:game-frame'));
         }
     }
 
+    // The keys and clicks that the build's splash was given before the program took it
+    // over, given again in their order: to the page's handlers, as if they came now.
+    handOnEarlyEvents() {
+        quimbeloEarly.taken = true;
+        for (const event of quimbeloEarly.events.splice(0)) {
+            const options = {
+                bubbles: true, cancelable: true, composed: true, view: window,
+                altKey: event.altKey, ctrlKey: event.ctrlKey, shiftKey: event.shiftKey, metaKey: event.metaKey,
+            };
+            const again = event.type === 'keydown'
+                ? new KeyboardEvent('keydown', {
+                    ...options, key: event.key, code: event.code, location: event.location,
+                    repeat: event.repeat, modifierAltGraph: event.getModifierState('AltGraph'),
+                })
+                : new MouseEvent('click', {
+                    ...options, button: event.button, detail: event.detail,
+                    clientX: event.clientX, clientY: event.clientY, screenX: event.screenX, screenY: event.screenY,
+                });
+            (event.target.isConnected ? event.target : document.body).dispatchEvent(again);
+        }
+    }
+
     // The game window is prepared behind the splash in steps, each when the page has
     // nothing else to do, so that a key on the splash is answered at once.
-    prepareWhileIdle() {
+    // Behind the splash that the build drew, which draws nothing more, the steps follow
+    // each other as the page's tasks, a key still answered between two of them.
+    prepareWhileIdle(drawn) {
         const step = () => {
             if (this.module && this.module._quimbelo_idle()) {
                 later(step);
             }
         };
-        const later = window.requestIdleCallback ? (work) => requestIdleCallback(work, { timeout: 50 })
+        const task = window.scheduler && scheduler.postTask ? (work) => scheduler.postTask(work)
             : (work) => setTimeout(work, 0);
+        const later = drawn || !window.requestIdleCallback ? task
+            : (work) => requestIdleCallback(work, { timeout: 50 });
         later(step);
     }
 

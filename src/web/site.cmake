@@ -47,7 +47,7 @@ function(quimbelo_web_lists site_dir)
     configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/lists.js.in ${CMAKE_CURRENT_BINARY_DIR}/lists.js @ONLY)
     quimbelo_web_copy(${site_dir} outputs ${CMAKE_CURRENT_BINARY_DIR}/lists.js
         ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/listtext.js ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/listeditor.js
-        ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/offline.js ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/lists.css)
+        ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/offline.js)
     add_custom_target(quimbelo_web_lists ALL DEPENDS ${outputs})
 endfunction()
 

@@ -17,15 +17,26 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
                       '.js': 'text/javascript'}
 
+    def __init__(self, *args, held, **kwargs):
+        self.held = held
+        super().__init__(*args, **kwargs)
+
     def log_message(self, *args):
         pass
 
+    def do_GET(self):
+        event = self.held.get(self.path.split('?')[0].rsplit('/', 1)[-1])
+        if event:
+            event.wait()
+        super().do_GET()
+
 
 class Server:
-    """The page's folder served as a static host serves it, on a free port of 127.0.0.1."""
+    """The page's folder served as a static host serves it, on a free port of 127.0.0.1.
+    A file named in held is sent only once its event is set."""
 
-    def __init__(self, folder):
-        handler = functools.partial(_QuietHandler, directory=folder)
+    def __init__(self, folder, held=None):
+        handler = functools.partial(_QuietHandler, directory=folder, held=held or {})
         self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
         self.url = 'http://127.0.0.1:%d/' % self.httpd.server_address[1]
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
